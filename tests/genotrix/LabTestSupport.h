@@ -1,0 +1,176 @@
+#pragma once
+
+// What the laboratory's GUI tests share: scripted answers for every box and prompt of the dialog
+// seam, a sandbox standing in for the program's folder and the per-machine store, fly files of
+// known genotype, and answering the program's own modal dialogs.
+
+#include "ProgramFolder.h"
+#include "fly/Drosophila.h"
+#include "tools/Settings.h"
+#include "ui/Dialogs.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <deque>
+#include <functional>
+#include <initializer_list>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace labtest {
+
+// Records every box shown and answers from scripts; an unscripted question is answered No,
+// an unscripted input box, password prompt or file dialog is cancelled. A null QString scripts
+// a cancelled input box or prompt.
+class FakeDialogs : public Dialogs {
+public:
+    struct Box {
+        QString caption;
+        QString text;
+    };
+    std::vector<Box> boxes;
+    std::deque<QMessageBox::StandardButton> answers;
+    std::deque<QString> inputs;
+    std::vector<Box> inputPrompts;
+    std::deque<QString> openFiles;
+    std::vector<QString> openCaptions;
+    std::vector<QString> openFolders;
+    std::deque<QString> saveFiles;
+    std::deque<QString> passwords;
+    std::vector<bool> passwordNotes;
+
+    QMessageBox::StandardButton Message(QWidget*, QMessageBox::Icon, const QString& caption,
+                                        const QString& text,
+                                        QMessageBox::StandardButtons buttons) override {
+        boxes.push_back({caption, text});
+        if (!answers.empty()) {
+            const QMessageBox::StandardButton answer = answers.front();
+            answers.pop_front();
+            return answer;
+        }
+        return buttons.testFlag(QMessageBox::No) ? QMessageBox::No : QMessageBox::Ok;
+    }
+    std::optional<QString> Input(QWidget*, const QString& caption, const QString& prompt,
+                                 const QString& initial) override {
+        inputPrompts.push_back({caption, prompt + "|" + initial});
+        return Answer(Take(inputs, QString()));
+    }
+    QString OpenFileName(QWidget*, const QString& caption, const QString& folder,
+                         const QString&) override {
+        openCaptions.push_back(caption);
+        openFolders.push_back(folder);
+        return Take(openFiles, QString());
+    }
+    QString SaveFileName(QWidget*, const QString&, const QString&, const QString&) override {
+        return Take(saveFiles, QString());
+    }
+    std::optional<QString> Password(QWidget*, bool showDefaultNote) override {
+        passwordNotes.push_back(showDefaultNote);
+        return Answer(Take(passwords, QString()));
+    }
+
+    // The text of the last box, or nothing when none was shown.
+    QString LastText() const { return boxes.empty() ? QString() : boxes.back().text; }
+    QString LastCaption() const { return boxes.empty() ? QString() : boxes.back().caption; }
+
+private:
+    static std::optional<QString> Answer(const QString& text) {
+        if (text.isNull())
+            return std::nullopt;
+        return text;
+    }
+    template <class T> static T Take(std::deque<T>& queue, T fallback) {
+        if (queue.empty())
+            return fallback;
+        T value = queue.front();
+        queue.pop_front();
+        return value;
+    }
+};
+
+// A temporary program folder (with a Flies folder) and per-machine store, with FakeDialogs
+// installed, for the life of the object. Settings are reloaded from the empty folder.
+class Sandbox {
+public:
+    Sandbox() {
+        QDir(dir.path()).mkpath("Flies");
+        QSettings::setPath(QSettings::IniFormat, QSettings::SystemScope, dir.filePath("store"));
+        SetProgramFolder(dir.path());
+        SetDialogs(&fake);
+        settings().LoadSettings();
+    }
+    ~Sandbox() {
+        SetDialogs(nullptr);
+        SetProgramFolder(QString());
+        QDir::setCurrent(QDir::tempPath());
+    }
+    Sandbox(const Sandbox&) = delete;
+    Sandbox& operator=(const Sandbox&) = delete;
+
+    QString Path(const QString& name) const { return dir.filePath(name); }
+
+    // Writes a fly file into Flies and returns its path.
+    QString SaveFly(const QString& name, const CDrosophila& fly) const {
+        const QString path = dir.filePath("Flies/" + name);
+        SaveToFile(fly, path.toStdString());
+        return path;
+    }
+    // Writes any text as a file into Flies and returns its path.
+    QString WriteFile(const QString& name, const QByteArray& text) const {
+        const QString path = dir.filePath("Flies/" + name);
+        QFile file(path);
+        file.open(QIODevice::WriteOnly);
+        file.write(text);
+        return path;
+    }
+
+    QTemporaryDir dir;
+    FakeDialogs fake;
+};
+
+inline CDrosophila WildFly(bool female) {
+    CDrosophila fly;
+    SetWildType(fly, female ? 1 : 0);
+    return fly;
+}
+
+// A fly homozygous (hemizygous on a male X) mutant at the given (pair, slot) loci.
+inline CDrosophila MutantFly(bool female, std::initializer_list<std::pair<int, int>> loci) {
+    CDrosophila fly = WildFly(female);
+    for (auto [pair, slot] : loci) {
+        CChromosomePair& chromosomes = *fly.GetPair(pair);
+        for (int homolog = 0; homolog < 2; ++homolog)
+            if (chromosomes.GetChr(homolog)->type != YChromosome)
+                chromosomes.GetChr(homolog)->alleles[slot] = LocusSymbols[pair][slot];
+    }
+    return fly;
+}
+
+// Runs `answer` on the next modal dialog of type Dialog as soon as it is showing.
+template <class Dialog> void WhenModal(std::function<void(Dialog*)> answer) {
+    auto* poll = new QTimer;
+    auto* waited = new QElapsedTimer;
+    waited->start();
+    QObject::connect(poll, &QTimer::timeout, [poll, waited, answer] {
+        auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
+        if (!dialog && waited->elapsed() < 5000)
+            return;
+        poll->stop();
+        poll->deleteLater();
+        delete waited;
+        if (dialog)
+            answer(dialog);
+        else
+            qWarning("No dialog of the expected type came up.");
+    });
+    poll->start(5);
+}
+
+} // namespace labtest
