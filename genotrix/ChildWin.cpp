@@ -1,0 +1,459 @@
+#include "ChildWin.h"
+
+#include "GenInfo.h"
+#include "Image.h"
+#include "NewGen.h"
+#include "Pictures.h"
+#include "ProgramFolder.h"
+#include "StatusForm.h"
+#include "fly/Error.h"
+#include "tools/Settings.h"
+#include "ui/Dialogs.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QSlider>
+#include <QSplitter>
+#include <QVBoxLayout>
+#include <algorithm>
+
+namespace {
+
+constexpr int TopPanelHeight = 225;
+constexpr int TopPanelMaxHeight = 400;
+constexpr int SplitterMinSize = 200;
+constexpr int FirstGenerationTop = 40;
+constexpr int GenerationLeft = 20;
+constexpr int GenerationGap = 20;
+constexpr int NewFrameHeight = 100;
+
+// The microscope's drawing panel until the 3D view is wired in: the background alone, in the
+// colour of the setting, read at every repaint.
+class MicroscopePanel : public QWidget {
+public:
+    using QWidget::QWidget;
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        const auto [red, green, blue] = settings().MicroscopeRGB;
+        QPainter(this).fillRect(rect(), QColor::fromRgbF(red, green, blue));
+    }
+};
+
+void ShowError(QWidget* parent, const std::string& message) {
+    ShowMessage(parent, "Error", QString::fromStdString(message), QMessageBox::Critical);
+}
+
+std::string FilePath(const QString& path) {
+    return QFile::encodeName(path).toStdString();
+}
+
+} // namespace
+
+TExperimentForm::TExperimentForm(QWidget* parent)
+    : QWidget(parent), DrosIcon(pictures::FlyIcon()),
+      DrosIconParentNext(pictures::ParentNextFlyIcon()), CollapseImg(pictures::CollapseSign()),
+      ExpandImg(pictures::ExpandSign()), JarImage(pictures::Jar()) {
+    setWindowTitle("New experiment");
+    setMinimumSize(600, 200);
+    resize(sizeHint());
+
+    Splitter = new QSplitter(Qt::Vertical, this);
+    Splitter->setHandleWidth(5);
+    Splitter->setChildrenCollapsible(false);
+    Splitter->setOpaqueResize(true);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(Splitter);
+
+    TopPanel = new QWidget(Splitter);
+    TopPanel->setMinimumHeight(SplitterMinSize);
+    TopPanel->setMaximumHeight(TopPanelMaxHeight);
+    ScrollBox = new QScrollArea(Splitter);
+    ScrollBox->setFrameShape(QFrame::NoFrame);
+    ScrollBox->setWidgetResizable(false);
+    ScrollBox->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    GenerationArea = new QWidget;
+    ScrollBox->setWidget(GenerationArea);
+    Splitter->setStretchFactor(0, 0);
+    Splitter->setStretchFactor(1, 1);
+    Splitter->setSizes({TopPanelHeight, height() - TopPanelHeight - Splitter->handleWidth()});
+    connect(Splitter, &QSplitter::splitterMoved, this, &TExperimentForm::FormResize);
+
+    MicroPanel = new QGroupBox("Microscope: Empty", TopPanel);
+    QFont microFont = MicroPanel->font();
+    microFont.setPixelSize(13);
+    MicroPanel->setFont(microFont);
+    MicroPanel->move(8, 8);
+    // The one place where the microscope's drawing panel is made.
+    GLPanel = new MicroscopePanel(MicroPanel);
+    GLPanel->setToolTip("Hold down Ctrl to rotate, Shift to translate");
+    auto* microLayout = new QVBoxLayout(MicroPanel);
+    microLayout->setContentsMargins(6, 4, 6, 6);
+    microLayout->addWidget(GLPanel);
+
+    ZoomBar = new QSlider(Qt::Vertical, TopPanel);
+    ZoomBar->setRange(1, 16);
+    ZoomBar->setValue(8);
+    ZoomBar->setTickInterval(1);
+    ZoomBar->setTickPosition(QSlider::TicksBothSides);
+    ZoomBar->setInvertedAppearance(true);
+    ZoomBar->setFixedWidth(30);
+
+    EmptyBtn = new QPushButton("Empty microscope", TopPanel);
+    // Side by side, each at least as wide as designed and wide enough for its caption.
+    EmptyBtn->setGeometry(8, 200, std::max(97, EmptyBtn->sizeHint().width()), 25);
+    EmptyBtn->setStatusTip("Remove the fly from the microscope");
+    connect(EmptyBtn, &QPushButton::clicked, this, &TExperimentForm::EmptyBtnClick);
+    ParentBtn = new QPushButton("Set as parent", TopPanel);
+    ParentBtn->setGeometry(EmptyBtn->x() + EmptyBtn->width() + 2, 200,
+                           std::max(97, ParentBtn->sizeHint().width()), 25);
+    ParentBtn->setStatusTip("Set the fly in the microscope as parent");
+    connect(ParentBtn, &QPushButton::clicked, this, &TExperimentForm::ParentBtnClick);
+
+    TopBox = new QScrollArea(TopPanel);
+    TopBox->setObjectName("TopBox");
+    TopBox->setFrameShape(QFrame::NoFrame);
+    TopBox->setStyleSheet("#TopBox { border-left: 2px groove palette(mid); }");
+    TopBox->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    TopBox->setWidgetResizable(false);
+    JarArea = new QWidget;
+    TopBox->setWidget(JarArea);
+    auto* jarsCaption = new QLabel("Counting jars", JarArea);
+    QFont bold = jarsCaption->font();
+    bold.setBold(true);
+    jarsCaption->setFont(bold);
+    jarsCaption->move(8, 8);
+
+    FlyMenu = new QMenu(this);
+    const auto addFlyCommand = [this](const QString& caption, const QString& hint) {
+        QAction* action = FlyMenu->addAction(caption);
+        action->setStatusTip(hint);
+        return action;
+    };
+    Editfly1 = addFlyCommand("Edit fly", "Edit this fly with Chromosome Editor");
+    Makeparent1 = addFlyCommand("Set as parent", "Set this fly as parent for next generation");
+    Moveflytomicroscope1 =
+        addFlyCommand("Move fly to microscope", "Examine this fly in the microscope");
+    Saveflytofile1 = addFlyCommand("Save fly to file...", "Save this fly to file");
+    Setflylabel1 = addFlyCommand("Set fly label...", "Change the label of this fly");
+    // The chromosome editor and the microscope take their flies in later versions.
+    Editfly1->setEnabled(false);
+    Moveflytomicroscope1->setEnabled(false);
+    connect(Makeparent1, &QAction::triggered, this, &TExperimentForm::Makeparent1Click);
+    connect(Saveflytofile1, &QAction::triggered, this, &TExperimentForm::Saveflytofile1Click);
+    connect(Setflylabel1, &QAction::triggered, this, &TExperimentForm::Setflylabel1Click);
+}
+
+TExperimentForm::~TExperimentForm() {
+    // The frames go before the area that holds them.
+    Generations.clear();
+}
+
+void TExperimentForm::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    FormResize();
+}
+
+void TExperimentForm::closeEvent(QCloseEvent* event) {
+    emit Closing();
+    event->accept();
+}
+
+void TExperimentForm::FormResize() {
+    StackGenerations();
+    const int top = TopPanel->height();
+    const int microHeight = top - 50;
+    MicroPanel->resize(static_cast<int>(microHeight * 1.1), microHeight);
+    ZoomBar->setGeometry(MicroPanel->x() + MicroPanel->width() + 5, MicroPanel->y(),
+                         ZoomBar->width(), microHeight);
+    EmptyBtn->move(EmptyBtn->x(), top - EmptyBtn->height() - 5);
+    ParentBtn->move(ParentBtn->x(), EmptyBtn->y());
+    const int boxWidth = TopPanel->width() - MicroPanel->width() - ZoomBar->width() - 30;
+    TopBox->setGeometry(TopPanel->width() - boxWidth, 0, boxWidth, top);
+    PlaceJars();
+}
+
+void TExperimentForm::StackGenerations() {
+    for (std::size_t i = 0; i < Generations.size(); ++i) {
+        TGeneration& generation = *Generations[i];
+        if (i > 0) {
+            const TGeneration& above = *Generations[i - 1];
+            generation.MoveTo(GenerationLeft,
+                              above.Frame->y() + above.Frame->height() + GenerationGap);
+        }
+        generation.Resize(width() - 2 * GenerationLeft, 20);
+    }
+    FitScrolledArea();
+}
+
+void TExperimentForm::FitScrolledArea() {
+    int bottom = 0;
+    for (const auto& generation : Generations)
+        bottom = std::max(bottom, generation->Frame->y() + generation->Frame->height());
+    GenerationArea->resize(width() - GenerationLeft, bottom + GenerationGap);
+}
+
+TGeneration* TExperimentForm::NewGeneration(GenerationKind kind, const QString& name, int top) {
+    auto generation = std::make_unique<TGeneration>(kind, GenerationArea, name, GenerationLeft, top,
+                                                    width() - 2 * GenerationLeft, NewFrameHeight,
+                                                    FlyMenu, CollapseImg, ExpandImg);
+    connect(generation.get(), &TGeneration::Clicked, this, &TExperimentForm::GenerationClick);
+    connect(generation.get(), &TGeneration::CollapsedChanged, this, &TExperimentForm::FormResize);
+    Generations.push_back(std::move(generation));
+    return Generations.back().get();
+}
+
+bool TExperimentForm::CreateParentalGeneration(const QString& name) {
+    try {
+        auto male = std::make_unique<CDrosophila>();
+        LoadFromFile(*male, FilePath(MaleParentFile));
+        auto female = std::make_unique<CDrosophila>();
+        LoadFromFile(*female, FilePath(FemaleParentFile));
+
+        TGeneration* parental = NewGeneration(Icons, name, FirstGenerationTop);
+        NextFather = parental->AddFly(DrosIconParentNext, std::move(male));
+        NextMother = parental->AddFly(DrosIconParentNext, std::move(female));
+        AttachFlyHandlers(NextFather);
+        AttachFlyHandlers(NextMother);
+        parental->Layout();
+        GenerationClick(parental);
+        FitScrolledArea();
+        return true;
+    } catch (const CGeneralError& error) {
+        ShowError(this, error.message);
+    } catch (...) {
+        ShowError(this, "Unknown error.");
+    }
+    // The half-built window goes; its frame is the experiment's sub-window, where there is one.
+    if (auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget()))
+        frame->close();
+    else
+        close();
+    return false;
+}
+
+void TExperimentForm::BreedNewGeneration() {
+    try {
+        if (!NextFather || !NextMother)
+            throw CGeneralError("Please select two parents first.");
+        if (IsFemale(*NextFather->Fly) == IsFemale(*NextMother->Fly))
+            throw CGeneralError("Mother and father flies must be opposite sex.");
+        TNewGenDlg dialog(this, NextFilialNumber);
+        if (dialog.exec() != QDialog::Accepted)
+            return;
+        BreedGeneration(dialog.Offspring(), dialog.GenerationName(), dialog.Kind());
+    } catch (const CGeneralError& error) {
+        ShowError(this, error.message);
+    }
+}
+
+TGeneration* TExperimentForm::BreedGeneration(int count, const QString& name, GenerationKind kind) {
+    int top = FirstGenerationTop;
+    if (!Generations.empty()) {
+        const TGeneration& last = *Generations.back();
+        top = last.Frame->y() + last.Frame->height() + GenerationGap;
+    }
+    TGeneration* generation = NewGeneration(kind, name, top);
+    DrosophilaIcon* const mother = NextMother;
+    DrosophilaIcon* const father = NextFather;
+    generation->MotherFly = mother;
+    generation->FatherFly = father;
+    mother->UsedAsParent = true;
+    father->UsedAsParent = true;
+
+    const auto finish = [&] {
+        generation->Layout();
+        for (DrosophilaIcon* parent : {mother, father})
+            if (parent->Image)
+                parent->Image->SetPicture(DrosIcon);
+        NextFather = nullptr;
+        NextMother = nullptr;
+        FitScrolledArea();
+    };
+    TStatusScreen status(this);
+    status.show();
+    QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    try {
+        int shown = 0;
+        for (int i = 0; i < count; ++i) {
+            auto child = std::make_unique<CDrosophila>();
+            child->Fertilize(*mother->Fly, *father->Fly);
+            if (DrosophilaIcon* icon = generation->AddFly(DrosIcon, std::move(child)))
+                AttachFlyHandlers(icon);
+            // The bar is redrawn only when its whole percentage changes.
+            const int percent = static_cast<int>(static_cast<double>(i) / count * 100);
+            if (percent != shown) {
+                shown = percent;
+                status.ProgressBar->setValue(percent);
+                QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+            }
+        }
+    } catch (...) {
+        status.hide();
+        finish();
+        throw;
+    }
+    status.hide();
+    finish();
+    return generation;
+}
+
+void TExperimentForm::RemoveSelectedGeneration() {
+    if (!SelectedGeneration)
+        return;
+    if (!AskYesNo(this, "Are you sure?", "Remove generation " + SelectedGeneration->Name + "?"))
+        return;
+    const auto removed =
+        std::find_if(Generations.begin(), Generations.end(), [this](const auto& generation) {
+            return generation.get() == SelectedGeneration;
+        });
+    std::vector<DrosophilaIcon*> flies;
+    for (const auto& icon : SelectedGeneration->Flies)
+        flies.push_back(icon.get());
+    Forget(flies);
+    for (auto& kept : SelectedGeneration->Discard())
+        keptParents.push_back(std::move(kept));
+    SelectedGeneration = nullptr;
+    Generations.erase(removed);
+    FormResize();
+}
+
+void TExperimentForm::Forget(const std::vector<DrosophilaIcon*>& flies) {
+    for (DrosophilaIcon* fly : flies) {
+        if (NextFather == fly)
+            NextFather = nullptr;
+        if (NextMother == fly)
+            NextMother = nullptr;
+        if (CurrentFly == fly)
+            CurrentFly = nullptr;
+        if (DropTargetFly == fly)
+            DropTargetFly = nullptr;
+        if (MicroscopeFly == fly)
+            EmptyBtnClick();
+    }
+}
+
+void TExperimentForm::ShowGenerationInfo() {
+    if (!SelectedGeneration)
+        return;
+    TGenInfoDlg dialog(this, SelectedGeneration->Name, SelectedGeneration->Individuals,
+                       SelectedGeneration->MotherLabel(), SelectedGeneration->FatherLabel());
+    dialog.exec();
+}
+
+void TExperimentForm::AddCountingJar(const QString& name) {
+    Jar jar;
+    jar.Image = new TImage(JarArea);
+    jar.Image->SetPicture(JarImage);
+    jar.NameText = new QLabel(name, JarArea);
+    jar.CountText = new QLabel("0", JarArea);
+    for (QLabel* text : {jar.NameText.data(), jar.CountText.data()}) {
+        text->adjustSize();
+        text->show();
+    }
+    jar.Image->show();
+    Jars.push_back(jar);
+    FormResize();
+}
+
+void TExperimentForm::PlaceJars() {
+    int x = 25;
+    int y = 50;
+    int bottom = 0;
+    for (const Jar& jar : Jars) {
+        const QSize image = jar.Image->size();
+        jar.Image->move(x, y);
+        jar.NameText->move(x + image.width() / 2 - jar.NameText->width() / 2, y + image.height());
+        jar.CountText->move(x + image.width() / 2 - jar.CountText->width() / 2,
+                            y + image.height() + 13);
+        bottom = jar.CountText->geometry().bottom();
+        x += image.width() + 10;
+        if (x + image.width() + 10 > TopBox->width()) {
+            x = 25;
+            y += image.height() + 30;
+        }
+    }
+    JarArea->resize(TopBox->viewport()->width(),
+                    std::max(bottom + 8, TopBox->viewport()->height()));
+}
+
+void TExperimentForm::GenerationClick(TGeneration* generation) {
+    if (SelectedGeneration)
+        SelectedGeneration->ShowSelected(false);
+    SelectedGeneration = generation;
+    generation->ShowSelected(true);
+}
+
+void TExperimentForm::AttachFlyHandlers(DrosophilaIcon* icon) {
+    connect(icon->Image, &TImage::Pressed, this,
+            [this, icon](QMouseEvent* event) { DrosIconMouseDown(icon, event); });
+}
+
+void TExperimentForm::DrosIconMouseDown(DrosophilaIcon* icon, QMouseEvent*) {
+    CurrentFly = icon;
+}
+
+void TExperimentForm::Makeparent1Click() {
+    if (!CurrentFly)
+        return;
+    try {
+        DrosophilaIcon*& slot = IsFemale(*CurrentFly->Fly) ? NextMother : NextFather;
+        if (slot && slot->Image)
+            slot->Image->SetPicture(DrosIcon);
+        slot = CurrentFly;
+        if (slot->Image)
+            slot->Image->SetPicture(DrosIconParentNext);
+    } catch (const CGeneralError& error) {
+        ShowError(this, error.message);
+    }
+}
+
+void TExperimentForm::Saveflytofile1Click() {
+    if (!CurrentFly)
+        return;
+    QString path = dialogs().SaveFileName(this, "Save fly", ProgramFolder() + "/Flies",
+                                          "Saved flies (*.fly);;All files (*)");
+    if (path.isEmpty())
+        return;
+    if (!path.contains('.'))
+        path += ".fly";
+    try {
+        SaveToFile(*CurrentFly->Fly, FilePath(path));
+    } catch (const CGeneralError& error) {
+        ShowError(this, error.message);
+    }
+    EnterProgramFolder();
+}
+
+void TExperimentForm::Setflylabel1Click() {
+    if (!CurrentFly)
+        return;
+    const std::optional<QString> label =
+        dialogs().Input(this, "New label", "Enter the new label for the fly:", CurrentFly->Label());
+    if (label)
+        CurrentFly->SetLabel(*label);
+}
+
+void TExperimentForm::EmptyBtnClick() {
+    MicroscopeFly = nullptr;
+    MicroPanel->setTitle("Microscope: Empty");
+    GLPanel->update();
+}
+
+void TExperimentForm::ParentBtnClick() {
+    if (!MicroscopeFly)
+        return;
+    CurrentFly = MicroscopeFly;
+    Makeparent1Click();
+}

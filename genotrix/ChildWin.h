@@ -1,0 +1,115 @@
+#pragma once
+
+// An experiment window: the microscope with its zoom bar and buttons and the counting jars in
+// the upper band, and below a splitter the generations of the experiment, top to bottom.
+// The window owns its experiment: generations, jars, and the flies of removed generations
+// that later generations still name as parents.
+
+#include "Generation.h"
+#include "Jar.h"
+
+#include <QPixmap>
+#include <QWidget>
+#include <memory>
+#include <vector>
+
+class QAction;
+class QGroupBox;
+class QMenu;
+class QMouseEvent;
+class QPushButton;
+class QScrollArea;
+class QSlider;
+class QSplitter;
+
+class TExperimentForm : public QWidget {
+    Q_OBJECT
+public:
+    explicit TExperimentForm(QWidget* parent = nullptr);
+    ~TExperimentForm() override;
+
+    QSize sizeHint() const override { return {600, 574}; }
+
+    // The experiment.
+    QString MaleParentFile;
+    QString FemaleParentFile;
+    std::vector<std::unique_ptr<TGeneration>> Generations;
+    std::vector<Jar> Jars;
+    DrosophilaIcon* NextFather = nullptr;
+    DrosophilaIcon* NextMother = nullptr;
+    TGeneration* SelectedGeneration = nullptr;
+    int NextFilialNumber = 1;
+
+    // The window's references to flies; never owners.
+    DrosophilaIcon* CurrentFly = nullptr;
+    DrosophilaIcon* DropTargetFly = nullptr;
+    DrosophilaIcon* MicroscopeFly = nullptr;
+
+    // Controls.
+    QWidget* TopPanel;
+    QSplitter* Splitter;
+    QScrollArea* ScrollBox;
+    QWidget* GenerationArea; // the scrolled area that holds the frames
+    QGroupBox* MicroPanel;
+    QWidget* GLPanel;
+    QSlider* ZoomBar;
+    QPushButton* EmptyBtn;
+    QPushButton* ParentBtn;
+    QScrollArea* TopBox;
+    QWidget* JarArea;
+    QMenu* FlyMenu;
+    QAction* Editfly1;
+    QAction* Makeparent1;
+    QAction* Moveflytomicroscope1;
+    QAction* Saveflytofile1;
+    QAction* Setflylabel1;
+
+    // Pictures.
+    const QPixmap DrosIcon;
+    const QPixmap DrosIconParentNext;
+    const QPixmap CollapseImg;
+    const QPixmap ExpandImg;
+    const QPixmap JarImage;
+
+    // Makes the parental generation from the two parent files; on failure says why and closes
+    // the window. False when it failed.
+    bool CreateParentalGeneration(const QString& name);
+    // Breeds a generation from the chosen parents after asking for its name, size and display.
+    void BreedNewGeneration();
+    // Breeds `count` offspring of the chosen parents into a new generation below the others;
+    // the parents must be set. Returns the new generation.
+    TGeneration* BreedGeneration(int count, const QString& name, GenerationKind kind);
+    void RemoveSelectedGeneration();
+    void ShowGenerationInfo();
+    void AddCountingJar(const QString& name);
+
+    void FormResize();
+    void GenerationClick(TGeneration* generation);
+    void AttachFlyHandlers(DrosophilaIcon* icon);
+    void DrosIconMouseDown(DrosophilaIcon* icon, QMouseEvent* event);
+    void Makeparent1Click();
+    void Saveflytofile1Click();
+    void Setflylabel1Click();
+    void EmptyBtnClick();
+    void ParentBtnClick();
+
+signals:
+    // The window is closing; the main window updates its commands.
+    void Closing();
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    // Stacks the generation frames and fits the scrolled area around them.
+    void StackGenerations();
+    void FitScrolledArea();
+    void PlaceJars();
+    // Forgets every reference the window holds to these flies.
+    void Forget(const std::vector<DrosophilaIcon*>& flies);
+    TGeneration* NewGeneration(GenerationKind kind, const QString& name, int top);
+
+    // Flies of removed generations kept because later generations name them as parents.
+    std::vector<std::unique_ptr<DrosophilaIcon>> keptParents;
+};

@@ -1,0 +1,47 @@
+// The laboratory program: splash window while the 3D resources load, then the main window until
+// it closes.
+
+#include "Application.h"
+#include "ProgramFolder.h"
+#include "SplashForm.h"
+#include "fly/Error.h"
+#include "main.h"
+#include "tools/PassCheckForm.h"
+#include "tools/Settings.h"
+#include "ui/Dialogs.h"
+
+#include <memory>
+
+int main(int argc, char** argv) {
+    TGenotrixApplication application(argc, argv);
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    auto splash = std::make_unique<TSplashScreen>();
+    splash->show();
+    splash->repaint();
+    QApplication::processEvents();
+
+    EnterProgramFolder();
+    // Resource loading of the 3D view: CRsrcMgr::Instance().LoadAll("Data/Models",
+    // "Data/Skins", ...) goes here once the view library is part of the program.
+
+    QApplication::restoreOverrideCursor();
+    splash->hide();
+    EnterProgramFolder();
+    splash.reset();
+    QApplication::setApplicationDisplayName(QString());
+    InstallPasswordPrompt();
+
+    try {
+        TMainForm mainForm;
+        settings().LoadSettings();
+        mainForm.showMaximized();
+        return QApplication::exec();
+    } catch (const CGeneralError& error) {
+        ShowMessage(nullptr, "Fatal error",
+                    "Unhandled error: " + QString::fromStdString(error.message),
+                    QMessageBox::Critical);
+    } catch (...) {
+        ShowMessage(nullptr, "Fatal error", "Unhandled unknown error.", QMessageBox::Critical);
+    }
+    return 1;
+}
