@@ -186,13 +186,14 @@ void TExperimentForm::FormResize() {
 
 void TExperimentForm::StackGenerations() {
     for (std::size_t i = 0; i < Generations.size(); ++i) {
-        TGeneration& generation = *Generations[i];
+        // The first frame keeps its place at the top, also when the one there was removed.
+        int top = FirstGenerationTop;
         if (i > 0) {
             const TGeneration& above = *Generations[i - 1];
-            generation.MoveTo(GenerationLeft,
-                              above.Frame->y() + above.Frame->height() + GenerationGap);
+            top = above.Frame->y() + above.Frame->height() + GenerationGap;
         }
-        generation.Resize(width() - 2 * GenerationLeft, 20);
+        Generations[i]->MoveTo(GenerationLeft, top);
+        Generations[i]->Resize(width() - 2 * GenerationLeft, 20);
     }
     FitScrolledArea();
 }

@@ -96,7 +96,8 @@ private:
 };
 
 // A temporary program folder (with a Flies folder) and per-machine store, with FakeDialogs
-// installed, for the life of the object. Settings are reloaded from the empty folder.
+// installed, for the life of the object. Settings are loaded from the empty folder, and are
+// the defaults again afterwards.
 class Sandbox {
 public:
     Sandbox() {
@@ -107,6 +108,9 @@ public:
         settings().LoadSettings();
     }
     ~Sandbox() {
+        settings() = TSettings();
+        CrossOverResolution = 0.04f;
+        CrossOverMinDistance = 10.0f;
         SetDialogs(nullptr);
         SetProgramFolder(QString());
         QDir::setCurrent(QDir::tempPath());
@@ -125,10 +129,13 @@ public:
     // Writes any text as a file into Flies and returns its path.
     QString WriteFile(const QString& name, const QByteArray& text) const {
         const QString path = dir.filePath("Flies/" + name);
-        QFile file(path);
-        file.open(QIODevice::WriteOnly);
-        file.write(text);
+        Overwrite(path, text);
         return path;
+    }
+    static void Overwrite(const QString& path, const QByteArray& text) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(text);
     }
 
     QTemporaryDir dir;
@@ -172,5 +179,76 @@ template <class Dialog> void WhenModal(std::function<void(Dialog*)> answer) {
     });
     poll->start(5);
 }
+
+} // namespace labtest
+
+#include "ChildWin.h"
+#include "NewExp.h"
+#include "NewGen.h"
+#include "main.h"
+
+#include <QButtonGroup>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSpinBox>
+
+namespace labtest {
+
+// Runs File > New experiment with these parent files, name and jar names, and returns the
+// window it opened (none when it closed again).
+inline TExperimentForm* NewExperiment(TMainForm& main, Sandbox& sandbox, const QString& male,
+                                      const QString& female, const QString& name = "Cross",
+                                      const QStringList& jars = {}) {
+    sandbox.fake.openFiles.push_back(male);
+    sandbox.fake.openFiles.push_back(female);
+    for (const QString& jar : jars)
+        sandbox.fake.inputs.push_back(jar);
+    WhenModal<TNewExpDlg>([name, jars](TNewExpDlg* dialog) {
+        dialog->NameLabel->setText(name);
+        dialog->MaleImageClick();
+        dialog->FemaleImageClick();
+        for (int i = 0; i < jars.size(); ++i)
+            dialog->Addjar1Click();
+        dialog->OKBtn->click();
+    });
+    const QList<TExperimentForm*> before = main.Experiments();
+    main.FileNew1->trigger();
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    for (TExperimentForm* experiment : main.Experiments())
+        if (!before.contains(experiment))
+            return experiment;
+    return nullptr;
+}
+
+// Answers the next new-generation dialog with these choices (an empty name keeps the one
+// proposed) and confirms it.
+inline void AnswerNewGeneration(int count, GenerationKind kind, const QString& name = {}) {
+    WhenModal<TNewGenDlg>([count, kind, name](TNewGenDlg* dialog) {
+        if (!name.isEmpty())
+            dialog->NameLabel->setText(name);
+        dialog->OffspringCount->setValue(count);
+        dialog->TypeChoice->button(kind)->click();
+        dialog->OKBtn->click();
+    });
+}
+
+// A main window with a wild-type male and a white-eyed female in the sandbox's Flies.
+struct Lab {
+    Lab() {
+        main.resize(1200, 900);
+        main.show();
+        male = sandbox.SaveFly("wild male.fly", WildFly(false));
+        female = sandbox.SaveFly("white female.fly", MutantFly(true, {{ChrX, Locus_w}}));
+    }
+    TExperimentForm* Open(const QString& name = "Cross", const QStringList& jars = {}) {
+        return NewExperiment(main, sandbox, male, female, name, jars);
+    }
+    Sandbox sandbox;
+    TMainForm main;
+    QString male;
+    QString female;
+};
 
 } // namespace labtest
