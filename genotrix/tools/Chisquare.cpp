@@ -72,6 +72,7 @@ TChiSquareForm::TChiSquareForm(QWidget* parent) : QWidget(parent, Qt::Window) {
     FreqTable->setHorizontalHeaderLabels(
         {QStringLiteral("Observed:"), QStringLiteral("Expected:")});
     FreqTable->verticalHeader()->hide();
+    FreqTable->verticalHeader()->setDefaultSectionSize(24);
     FreqTable->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     FreqTable->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     FreqTable->setColumnWidth(0, 100);

@@ -189,8 +189,12 @@ TChrMap::TChrMap(QWidget* parent) : QDialog(parent) {
     DescLabel->setGeometry(400, 136, 177, 209);
 
     Label26 = new QLabel(QStringLiteral("(Click on an allele to view information)"), this);
+    // Two lines of a smaller font, so that the hint ends above "Location:".
+    QFont hintFont = Label26->font();
+    hintFont.setPixelSize(11);
+    Label26->setFont(hintFont);
     Label26->setWordWrap(true);
-    Label26->setGeometry(400, 56, width() - 400 - 8, 24);
+    Label26->setGeometry(400, 55, width() - 400 - 8, 25);
     Label26->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     Button1 = new QPushButton(QStringLiteral("Close"), this);

@@ -19,6 +19,10 @@ TWelcomeForm::TWelcomeForm(QWidget* parent) : QDialog(parent) {
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
                    Qt::WindowTitleHint);
     setFixedSize(429, 316);
+    // The texts are laid out for the program's 11-pixel font.
+    QFont textFont = font();
+    textFont.setPixelSize(11);
+    setFont(textFont);
     QPalette white = palette();
     white.setColor(QPalette::Window, Qt::white);
     setPalette(white);
