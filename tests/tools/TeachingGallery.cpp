@@ -54,5 +54,6 @@ int main(int argc, char* argv[]) {
 
     TAboutBox about;
     Save(about, output, "about");
+    DrawFly().scaled(240, 264).save(output.filePath("fly-x3.png"));
     return 0;
 }
