@@ -61,7 +61,7 @@ inline constexpr const char* LocusSymbols[PairCount][LociPerChromosome] = {
 };
 
 // Process-wide crossing-over parameters, read by every female meiosis (see CrossOver).
-extern float CrossOverResolution; // map units per step, and percent chance per step
+extern float CrossOverResolution;  // map units per step, and percent chance per step
 extern float CrossOverMinDistance; // map units skipped after a crossover
 
 class CDrosophila : public TOrganism {

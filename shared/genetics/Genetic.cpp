@@ -94,8 +94,9 @@ std::unique_ptr<CGamete> TOrganism::MakeGamete() const {
 void TOrganism::Fertilize(const TOrganism& mother, const TOrganism& father) {
     const std::unique_ptr<CGamete> egg = mother.MakeGamete();
     const std::unique_ptr<CGamete> sperm = father.MakeGamete();
+    // The gametes end here, so their chromosomes are moved rather than copied.
     for (int i = 0; i < count(); ++i) {
-        pairs_[i].GetChr(0)->Assign(*egg->GetChr(i));
-        pairs_[i].GetChr(1)->Assign(*sperm->GetChr(i));
+        *pairs_[i].GetChr(0) = std::move(*egg->GetChr(i));
+        *pairs_[i].GetChr(1) = std::move(*sperm->GetChr(i));
     }
 }

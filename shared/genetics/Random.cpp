@@ -20,9 +20,8 @@ int RandomInt(int lo, int hi) {
 }
 
 namespace {
+// r * (1/32767) is exactly 1 for the top value, so it reaches hi exactly.
 long double ScaledValue(int r, float lo, float hi) {
-    if (r == RandomMax)
-        return hi;
     return lo + r * (1.0L / RandomMax) * (static_cast<long double>(hi) - lo);
 }
 } // namespace

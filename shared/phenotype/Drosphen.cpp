@@ -20,8 +20,8 @@ bool OneOf(const std::string& pairText, std::initializer_list<const char*> texts
 
 // The symbol of each trait code, as it appears in the phenotype name.
 constexpr std::array<const char*, 23> TraitSymbols = {
-    "",   "w",  "rb", "pr", "se", "B",  "L",  "",   "",  "t",  "b",  "sr",
-    "f",  "jv", "sv", "vg", "cu", "Cy", "c",  "cv", "ci", "al", "th",
+    "",  "w",  "rb", "pr", "se", "B",  "L", "",   "",   "t",  "b",  "sr",
+    "f", "jv", "sv", "vg", "cu", "Cy", "c", "cv", "ci", "al", "th",
 };
 
 } // namespace

@@ -114,9 +114,9 @@ TEST(Drosophila, FemaleGametesRecombineAndDrawTheWalkFirst) {
     int stepsAfter = 0;
     for (float pos = 1.5f + 10.0f + 0.04f; pos < 57.0f; pos += 0.04f)
         ++stepsAfter;
-    std::vector<int> values = {0};                   // X: crossover at the first step
-    values.resize(1 + stepsAfter, 20000);            // the rest of the X walk
-    values.push_back(0);                             // X: homolog 0
+    std::vector<int> values = {0};        // X: crossover at the first step
+    values.resize(1 + stepsAfter, 20000); // the rest of the X walk
+    values.push_back(0);                  // X: homolog 0
     for (int steps : {1888, 1070, 76}) {
         values.resize(values.size() + steps, 20000); // quiet walk
         values.push_back(1);                         // homolog 1

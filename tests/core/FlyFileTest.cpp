@@ -1,9 +1,9 @@
 #include "FlyFixtures.h"
 #include "fly/Error.h"
 
-#include <gtest/gtest.h>
 #include <algorithm>
 #include <cstring>
+#include <gtest/gtest.h>
 
 namespace {
 
@@ -178,9 +178,7 @@ TEST(FlyFile, SavingASexlessFlyLeavesAnExistingFileAlone) {
 }
 
 TEST(FlyFile, FailedWritesAreReported) {
-    const struct {
-        const char* path;
-    } cases[] = {{"/nonexistent folder/fly.fly"}, {"/dev/full"}};
+    const struct { const char* path; } cases[] = {{"/nonexistent folder/fly.fly"}, {"/dev/full"}};
     for (const auto& c : cases) {
         if (std::string(c.path) == "/dev/full" && !std::filesystem::exists(c.path))
             continue;

@@ -78,8 +78,7 @@ TEST(Inheritance, WhiteEyesFollowTheX) {
     MakeMutant(whiteFemale, {{ChrX, Locus_w}});
     auto reciprocal = Breed(whiteFemale, WildMale(), 1000);
     EXPECT_EQ(reciprocal["Wild (F)"] + reciprocal["w (M)"], 1000);
-    EXPECT_LT(ChiSquare({reciprocal["Wild (F)"], reciprocal["w (M)"]}, {0.5, 0.5}),
-              Critical001[1]);
+    EXPECT_LT(ChiSquare({reciprocal["Wild (F)"], reciprocal["w (M)"]}, {0.5, 0.5}), Critical001[1]);
 }
 
 TEST(Inheritance, GenesOnDifferentChromosomesAssortIndependently) {
@@ -128,11 +127,11 @@ TEST(Inheritance, RecombinationFollowsTheMapDistance) {
         for (int i = 0; i < gametes; ++i) {
             const auto gamete = female.MakeGamete();
             const auto& alleles = gamete->GetChr(interval.pair)->alleles;
-            recombinant += IsWildType(alleles[interval.first]) !=
-                           IsWildType(alleles[interval.second]);
+            recombinant +=
+                IsWildType(alleles[interval.first]) != IsWildType(alleles[interval.second]);
         }
-        const double expected = ExpectedRecombination(interval.pair, interval.first,
-                                                      interval.second);
+        const double expected =
+            ExpectedRecombination(interval.pair, interval.first, interval.second);
         EXPECT_NEAR(expected, 0.06, 0.005); // about one crossover per 100 map units
         EXPECT_LT(ChiSquare({recombinant, gametes - recombinant}, {expected, 1 - expected}),
                   Critical001[1])

@@ -14,9 +14,10 @@ namespace {
 
 std::string ScratchPath(const char* name) {
     static const std::string folder = [] {
-        const auto path = std::filesystem::temp_directory_path() /
-                          ("genotrix-fuzz-" + std::to_string(std::hash<std::string>{}(
-                                                  std::filesystem::current_path().string())));
+        const auto path =
+            std::filesystem::temp_directory_path() /
+            ("genotrix-fuzz-" +
+             std::to_string(std::hash<std::string>{}(std::filesystem::current_path().string())));
         std::filesystem::create_directories(path);
         return path.string();
     }();
@@ -37,8 +38,8 @@ void LoadAndResave(CDrosophila& fly, const std::string& input) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string input = ScratchPath("input.fly");
-    std::ofstream(input, std::ios::binary).write(reinterpret_cast<const char*>(data),
-                                                 static_cast<std::streamsize>(size));
+    std::ofstream(input, std::ios::binary)
+        .write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
     CDrosophila blank;
     LoadAndResave(blank, input);
     CDrosophila wild;
