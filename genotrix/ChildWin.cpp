@@ -79,6 +79,7 @@ TExperimentForm::TExperimentForm(QWidget* parent)
     TopPanel = new QWidget(Splitter);
     TopPanel->setMinimumHeight(SplitterMinSize);
     TopPanel->setMaximumHeight(TopPanelMaxHeight);
+    TopPanel->installEventFilter(this);
     ScrollBox = new QScrollArea(Splitter);
     ScrollBox->setFrameShape(QFrame::NoFrame);
     ScrollBox->setWidgetResizable(false);
@@ -163,6 +164,12 @@ TExperimentForm::~TExperimentForm() {
 void TExperimentForm::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     FormResize();
+}
+
+bool TExperimentForm::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == TopPanel && event->type() == QEvent::Resize)
+        FormResize();
+    return QWidget::eventFilter(watched, event);
 }
 
 void TExperimentForm::closeEvent(QCloseEvent* event) {

@@ -100,6 +100,8 @@ signals:
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    // The upper band re-lays itself out whenever the splitter or the window changes its height.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     // Stacks the generation frames and fits the scrolled area around them.
