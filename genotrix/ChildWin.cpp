@@ -345,8 +345,6 @@ void TExperimentForm::Forget(const std::vector<DrosophilaIcon*>& flies) {
             NextMother = nullptr;
         if (CurrentFly == fly)
             CurrentFly = nullptr;
-        if (DropTargetFly == fly)
-            DropTargetFly = nullptr;
         if (MicroscopeFly == fly)
             EmptyBtnClick();
     }

@@ -42,7 +42,6 @@ public:
 
     // The window's references to flies; never owners.
     DrosophilaIcon* CurrentFly = nullptr;
-    DrosophilaIcon* DropTargetFly = nullptr;
     DrosophilaIcon* MicroscopeFly = nullptr;
 
     // Controls.

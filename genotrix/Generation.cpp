@@ -45,8 +45,8 @@ void TGenerationFrame::mouseReleaseEvent(QMouseEvent* event) {
 TGeneration::TGeneration(GenerationKind kind, QWidget* container, const QString& name, int left,
                          int top, int width, int height, QMenu* flyMenu,
                          const QPixmap& collapsePicture, const QPixmap& expandPicture)
-    : Name(name), Kind(kind), container(container), flyMenu(flyMenu),
-      collapsePicture(collapsePicture), expandPicture(expandPicture) {
+    : Name(name), Kind(kind), flyMenu(flyMenu), collapsePicture(collapsePicture),
+      expandPicture(expandPicture) {
     Frame = new TGenerationFrame(name, container);
     Frame->setGeometry(left, top, width, height);
     connect(Frame, &TGenerationFrame::Clicked, this, [this] { emit Clicked(this); });

@@ -114,7 +114,6 @@ private:
     void Tally(const TOrganism& fly);
     void ShowTally();
 
-    QPointer<QWidget> container;
     QMenu* flyMenu;
     QPixmap collapsePicture;
     QPixmap expandPicture;

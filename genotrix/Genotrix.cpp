@@ -28,7 +28,6 @@ int main(int argc, char** argv) {
     splash->hide();
     EnterProgramFolder();
     splash.reset();
-    QApplication::setApplicationDisplayName(QString());
     InstallPasswordPrompt();
 
     try {

@@ -6,7 +6,6 @@
 #include "ProgramFolder.h"
 #include "ui/Dialogs.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QGroupBox>
