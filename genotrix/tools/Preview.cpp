@@ -55,6 +55,13 @@ public:
         y += size.height();
     }
 
+    // Lines that belong together (a generation with its table or chart, a heading with what
+    // follows) start on the next page rather than be parted, unless they need more than a page.
+    void KeepTogether(int height) {
+        if (height <= bottom - top)
+            MakeRoom(height);
+    }
+
     void Down(int pixels) { y += pixels; }
     int Pages() const { return page + 1; }
 
@@ -74,6 +81,19 @@ private:
         }
     }
 };
+
+// From a generation's name to the end of its "Individuals:" line, table or chart.
+int GenerationHeight(const ReportGeneration& generation, int lineHeight) {
+    switch (generation.kind) {
+    case ReportKind::Table:
+        return (4 + static_cast<int>(generation.tableColumns.size())) * lineHeight;
+    case ReportKind::Chart:
+        return 4 * lineHeight + generation.chartSize.height();
+    case ReportKind::Icons:
+        break;
+    }
+    return 4 * lineHeight;
+}
 
 PrinterSource& Source() {
     static PrinterSource source;
@@ -198,6 +218,7 @@ int RenderReport(QPainter& canvas, bool printing, const ReportData& report, int 
     layout.Down(2 * lineHeight);
 
     for (const ReportGeneration& generation : report.generations) {
+        layout.KeepTogether(GenerationHeight(generation, lineHeight));
         layout.SetBold(true);
         layout.Text(generation.name);
         layout.Down(lineHeight);
@@ -230,6 +251,7 @@ int RenderReport(QPainter& canvas, bool printing, const ReportData& report, int 
 
     if (report.jars.empty())
         return layout.Pages();
+    layout.KeepTogether(3 * lineHeight);
     layout.SetBold(true);
     layout.Text(QStringLiteral("COUNTING JARS"));
     layout.Down(2 * lineHeight);

@@ -215,7 +215,7 @@ private slots:
         for (bool printing : {true, false}) {
             QList<QRect> drawn;
             ReportGeneration chart = Generation("F2", "F1 (7)", "F1 (3)", 200, ReportKind::Chart);
-            chart.chartSize = QSize(410, 280);
+            chart.chartSize = QSize(410, 200);
             chart.drawChart = [&drawn](QPainter& painter, const QRect& area) {
                 drawn.append(area);
                 painter.setFont(QFont("Liberation Sans", 30));
@@ -227,15 +227,16 @@ private slots:
             RecordingPaintDevice metrics(PageSize(printing), Resolution(printing));
             const int line = LineHeight(12, true, &metrics);
 
+            QCOMPARE(device.texts.size(), 16);
             const RecordedText individuals = device.texts[11];
             QCOMPARE(individuals.text, QString("Individuals: 200"));
-            const QRect expected(individuals.topLeft.toPoint() + QPoint(0, line), QSize(410, 280));
+            const QRect expected(individuals.topLeft.toPoint() + QPoint(0, line), QSize(410, 200));
             QCOMPARE(drawn, QList<QRect>{expected});
             QCOMPARE(device.rectangles, QList<QRectF>{QRectF(expected)});
 
             const RecordedText next = device.texts[12];
             QCOMPARE(next.text, QString("F3"));
-            QCOMPARE(next.topLeft.y(), individuals.topLeft.y() + 280 + line);
+            QCOMPARE(next.topLeft.y(), individuals.topLeft.y() + 200 + line);
             QCOMPARE(next.font.family(), QString("Times New Roman"));
             QCOMPARE(next.font.pointSize(), 12);
         }
@@ -264,8 +265,13 @@ private slots:
         for (int page = 0; page < pages; ++page) {
             const Recording device = Render(report, printing, page);
             QVERIFY(!device.texts.isEmpty());
-            if (page > 0)
+            // Each further page starts with a whole generation or the jars' heading.
+            if (page > 0) {
                 QCOMPARE(device.texts.first().topLeft.y(), double(top));
+                QVERIFY(QRegularExpression("^F\\d+$|^COUNTING JARS$")
+                            .match(device.texts.first().text)
+                            .hasMatch());
+            }
             for (const RecordedText& text : device.texts) {
                 QVERIFY(text.topLeft.y() >= top);
                 QVERIFY(text.topLeft.y() + QFontMetrics(text.font, &metrics).height() <= bottom);
@@ -276,32 +282,45 @@ private slots:
         QVERIFY(Render(report, printing, pages).texts.isEmpty());
     }
 
-    // A chart that does not fit below the text moves to the next page; one taller than a page
-    // stands alone on its page and the report still ends.
+    // A chart generation that does not fit below the text moves to the next page whole; a
+    // chart taller than a page stands alone on its page and the report still ends.
     void ChartsOnFollowingPages_data() {
         QTest::addColumn<int>("chartHeight");
+        QTest::addColumn<QStringList>("chartPageTexts");
+        QTest::addColumn<int>("linesAboveChart");
         QTest::addColumn<int>("pages");
-        QTest::newRow("fits on the next page") << 2500 << 2;
-        QTest::newRow("taller than a page") << 5000 << 3;
+        QTest::newRow("with its generation on the next page")
+            << 2500 << QStringList{"F2",
+                                   "Mother: F1 (7)",
+                                   "Father: F1 (3)",
+                                   "Individuals: 200",
+                                   "COUNTING JARS",
+                                   "Jar 1: 1"}
+            << 4 << 2;
+        QTest::newRow("taller than a page, alone on a page") << 5000 << QStringList() << 0 << 3;
     }
 
     void ChartsOnFollowingPages() {
         QFETCH(int, chartHeight);
+        QFETCH(QStringList, chartPageTexts);
+        QFETCH(int, linesAboveChart);
         QFETCH(int, pages);
         QList<QRect> drawn;
         ReportGeneration chart = Generation("F2", "F1 (7)", "F1 (3)", 200, ReportKind::Chart);
         chart.chartSize = QSize(1000, chartHeight);
         chart.drawChart = [&drawn](QPainter&, const QRect& area) { drawn.append(area); };
         const ReportData report{"Tall chart", {Parental(), chart}, {{"Jar 1", 1}}};
+        RecordingPaintDevice metrics(PageSize(true), ReportResolution);
+        const int line = LineHeight(12, true, &metrics);
 
         int count = 0;
         Render(report, true, 0, &count);
         QCOMPARE(count, pages);
         QVERIFY(drawn.isEmpty());
-        Render(report, true, 1);
-        QCOMPARE(drawn, QList<QRect>{QRect(400, 200, 1000, chartHeight)});
-        QCOMPARE(Render(report, true, pages - 1).Texts(),
-                 QStringList({"COUNTING JARS", "Jar 1: 1"}));
+        QCOMPARE(Render(report, true, 1).Texts(), chartPageTexts);
+        QCOMPARE(drawn, QList<QRect>{QRect(400, 200 + linesAboveChart * line, 1000, chartHeight)});
+        const QStringList last = Render(report, true, pages - 1).Texts();
+        QCOMPARE(last.mid(last.size() - 2), QStringList({"COUNTING JARS", "Jar 1: 1"}));
     }
 
     // Printing through the print dialog into a PDF file: the lines of the report, the job title,
