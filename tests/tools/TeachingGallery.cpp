@@ -141,6 +141,9 @@ int main(int argc, char* argv[]) {
     const ReportProvider report = [&experiment] { return experiment; };
     TPreviewForm preview(report);
     Save(preview, output, "preview");
+    preview.NextPageClick();
+    Save(preview, output, "preview-page2");
+    preview.PreviousPageClick();
     for (int press = 0; press < 3; ++press)
         preview.Image1Click();
     Save(preview, output, "preview-larger");
