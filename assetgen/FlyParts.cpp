@@ -333,8 +333,8 @@ WingBend BendFor(WingPose pose) {
     case WingPose::Wild:
         break;
     case WingPose::Vestigial:
-        bend.spread = 80;
-        bend.pitch = 20;
+        bend.spread = 85;
+        bend.pitch = 32;
         bend.roll = 10;
         bend.length = 4.6f;
         bend.widthScale = 1.1f;
@@ -347,9 +347,9 @@ WingBend BendFor(WingPose pose) {
         bend.curl = [](float s) { return s < 0.45f ? 0.0f : 26.0f * Smoothstep(0.45f, 0.6f, s); };
         break;
     case WingPose::Curled: // bent upwards along the whole length, a little spread
-        bend.spread = 20;
-        bend.pitch = 6;
-        bend.curl = [](float) { return 4.2f; };
+        bend.spread = 18;
+        bend.pitch = 3;
+        bend.curl = [](float) { return 3.0f; };
         break;
     case WingPose::Curved: // spread, lifted at the base and bowed downwards
         bend.spread = 26;
@@ -550,9 +550,7 @@ MeshBuilder BristlesMesh(BristleKind kind) {
             const BristleSpot& spot = hairs[i];
             const float hairScale = kind == BristleKind::Wild ? 1.0f : 0.7f;
             AddBristle(mesh, BristleBase(spot, side), Mirror(spot.aim, side),
-                       spot.length * hairScale, spot.lift, 0.04f,
-                       kind == BristleKind::Forked ? BristleKind::Forked : BristleKind::Wild, 2,
-                       random);
+                       spot.length * hairScale, spot.lift, 0.04f, BristleKind::Wild, 2, random);
         }
     }
     mesh.Place(Centring, Scale);

@@ -373,7 +373,7 @@ QImage WingsSkin(WingVeins kind) {
 
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
-    const QColor veinColour = ToQColor(Colour(0.36f, 0.31f, 0.26f));
+    const QColor veinColour = ToQColor(Colour(0.3f, 0.26f, 0.22f));
     const auto stroke = [&](const std::vector<QPointF>& points, float startWidth, float endWidth) {
         for (std::size_t i = 1; i < points.size(); ++i) {
             const float t = static_cast<float>(i) / (points.size() - 1);
@@ -401,13 +401,13 @@ QImage WingsSkin(WingVeins kind) {
             const float s = vein.from + (vein.to - vein.from) * i / steps;
             points.push_back(WingPixel(image, s, vein.across(s)));
         }
-        stroke(points, vein.width, vein.width * 0.55f);
+        stroke(points, vein.width * 1.15f, vein.width * 0.65f);
     }
     for (const Crossvein& cross : WingCrossveins(kind)) {
         const QPointF front =
             WingPixel(image, cross.frontS, veins[cross.front].across(cross.frontS));
         const QPointF back = WingPixel(image, cross.backS, veins[cross.back].across(cross.backS));
-        stroke({front, front + (back - front) * cross.reach}, 5.5f, 5.5f);
+        stroke({front, front + (back - front) * cross.reach}, 6.5f, 6.5f);
     }
     return image;
 }

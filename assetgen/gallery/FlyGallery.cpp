@@ -139,6 +139,9 @@ int main(int argc, char** argv) {
             views.push_back({angle.caption, Render(config, Fly(phenotypes[0]), size)});
         }
         ContactSheet(views, 4, 400).save(out.filePath("views.png"));
+        // The editor's preview at its own size.
+        Render(MicroscopeView::Config::Editor(), Fly(phenotypes[1]), 233)
+            .save(out.filePath("editor-preview.png"));
 
         // Close-ups of the small traits: the wings from above, heads and aristae, bristles.
         struct CloseUp {

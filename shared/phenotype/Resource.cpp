@@ -9,7 +9,6 @@
 #include <fstream>
 #include <limits>
 #include <locale>
-#include <sstream>
 
 namespace {
 
