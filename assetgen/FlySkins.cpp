@@ -103,7 +103,6 @@ const Colour Chitin(0.66f, 0.46f, 0.27f); // the thorax's back
 const Colour Pleura(0.76f, 0.6f, 0.38f);  // the thorax's sides
 const Colour Pale(0.84f, 0.72f, 0.5f);    // undersides
 const Colour Band(0.27f, 0.17f, 0.10f);   // abdominal bands
-const Colour DarkBrown(0.33f, 0.23f, 0.14f);
 
 // How far round from the top a point of a lofted body is (u = 0.25 on top): 0 on top, 0.5 below.
 float FromTop(float u) {

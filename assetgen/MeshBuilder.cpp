@@ -72,18 +72,6 @@ void MeshBuilder::AddSurface(const Surface& surface) {
     }
 }
 
-void MeshBuilder::Append(const MeshBuilder& other) {
-    const int offset = static_cast<int>(vertices_.size());
-    vertices_.insert(vertices_.end(), other.vertices_.begin(), other.vertices_.end());
-    for (GroupData group : other.groups_) {
-        group.firstVertex += offset;
-        for (auto& face : group.faces)
-            for (int& index : face)
-                index += offset;
-        groups_.push_back(std::move(group));
-    }
-}
-
 void MeshBuilder::Place(const QVector3D& offset, float scale) {
     for (Vertex& vertex : vertices_)
         vertex.position = (vertex.position + offset) * scale;

@@ -38,8 +38,6 @@ public:
     void AddQuad(int a, int b, int c, int d);
     // A grid of quads; cells collapsed to a point on one side become triangles.
     void AddSurface(const Surface& surface);
-    // Appends another mesh's groups and vertices.
-    void Append(const MeshBuilder& other);
     // Moves every vertex by offset, then scales it about the origin.
     void Place(const QVector3D& offset, float scale);
 

@@ -49,13 +49,6 @@ QVector3D Path::Tangent(float t) const {
     return (At(b) - At(a)).normalized();
 }
 
-float Path::Length() const {
-    float length = 0;
-    for (std::size_t i = 1; i < points_.size(); ++i)
-        length += (points_[i] - points_[i - 1]).length();
-    return length;
-}
-
 namespace {
 
 float SignedPower(float value, float exponent) {

@@ -17,7 +17,6 @@ class Profile {
 public:
     Profile(float constant = 0) : keys_{{0.0f, constant}} {}
     Profile(std::initializer_list<std::pair<float, float>> keys) : keys_(keys) {}
-    explicit Profile(std::vector<std::pair<float, float>> keys) : keys_(std::move(keys)) {}
     float operator()(float x) const;
 
 private:
@@ -30,7 +29,6 @@ public:
     explicit Path(std::vector<QVector3D> points) : points_(std::move(points)) {}
     QVector3D At(float t) const;
     QVector3D Tangent(float t) const;
-    float Length() const;
 
 private:
     std::vector<QVector3D> points_;

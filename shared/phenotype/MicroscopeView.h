@@ -10,14 +10,18 @@
 //   - with dragging on, Ctrl-drag turns and Shift-drag shifts the fly, and a plain drag of a
 //     shown fly emits dragStartRequested once the mouse has moved past the system's drag
 //     distance, so that the host starts its QDrag; with dragging off the left button turns
-//     and the right button shifts. The cursor shows the move shape while turning or shifting.
-//   - the host keeps the group-box caption, the marker on the fly's icon and the current fly.
+//     and the right button shifts. The cursor shows the move shape while turning or shifting,
+//     and the view's tool tip says "Hold down Ctrl to rotate, Shift to translate".
+//   - the host keeps the group-box caption, the marker on the fly's icon and the current fly,
+//     and handles drops on the view.
 // Editor (Karyopad, the preview)
 //   - the right button shifts, any other button turns; no cursor change, no dragging;
-//   - the host calls ShowFly after every edit and SetShowModel for "Show model"; the background
-//     starts at (0.4, 0.4, 1.0) and is changed with SetBackgroundColour;
+//   - the host calls ShowFly after every edit (the last matching eye colour wins) and
+//     SetShowModel for "Show model"; the background starts at (0.4, 0.4, 1.0) and is changed
+//     with SetBackgroundColour;
 //   - glInitialised tells the host that the context is ready, the moment to load the resources
-//     (CRsrcMgr::LoadAll) and show the first fly.
+//     (CRsrcMgr::LoadAll) and show the first fly. A slot that may open a message box is best
+//     connected with Qt::QueuedConnection, outside the OpenGL set-up.
 //
 // Both: ZoomBarChange is the zoom slider's handler. Skins are made into textures once per
 // group of sharing contexts, so any number of views may show the same parts.
@@ -43,7 +47,7 @@ public:
         Mode mode = Mode::Laboratory;
         MicroscopeCamera camera;
         EyeColourRule eyeColourRule = EyeColourRule::FirstMatch;
-        RgbColour background = {0.5f, 0.5f, 1.0f};
+        RgbColour background = {0.5f, 0.5f, 1.0f}; // until a source or colour is given
 
         // rotation 40/130, shift 0/0, field of view 45
         static Config Laboratory();
@@ -55,7 +59,6 @@ public:
     explicit MicroscopeView(const Config& config, QWidget* parent = nullptr);
     ~MicroscopeView() override;
 
-    const Config& GetConfig() const { return config_; }
     const MicroscopeCamera& Camera() const { return camera_; }
     bool IsRotating() const { return rotating_; }
     bool IsTranslating() const { return translating_; }
@@ -73,7 +76,6 @@ public:
 
     // Whether the fly is drawn at all (the editor's "Show model"); on at first.
     void SetShowModel(bool show);
-    bool ShowsModel() const { return showModel_; }
 
     // A fixed background colour, or a source read at every repaint.
     void SetBackgroundColour(const RgbColour& colour);
