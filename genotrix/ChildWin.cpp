@@ -7,6 +7,7 @@
 #include "ProgramFolder.h"
 #include "StatusForm.h"
 #include "fly/Error.h"
+#include "phenotype/MicroscopeView.h"
 #include "tools/Settings.h"
 #include "ui/Dialogs.h"
 
@@ -18,7 +19,6 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMouseEvent>
-#include <QPainter>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScrollArea>
@@ -36,19 +36,6 @@ constexpr int FirstGenerationTop = 40;
 constexpr int GenerationLeft = 20;
 constexpr int GenerationGap = 20;
 constexpr int NewFrameHeight = 100;
-
-// The microscope's drawing panel until the 3D view is wired in: the background alone, in the
-// colour of the setting, read at every repaint.
-class MicroscopePanel : public QWidget {
-public:
-    using QWidget::QWidget;
-
-protected:
-    void paintEvent(QPaintEvent*) override {
-        const auto [red, green, blue] = settings().MicroscopeRGB;
-        QPainter(this).fillRect(rect(), QColor::fromRgbF(red, green, blue));
-    }
-};
 
 void ShowError(QWidget* parent, const std::string& message) {
     ShowMessage(parent, "Error", QString::fromStdString(message), QMessageBox::Critical);
@@ -96,9 +83,9 @@ TExperimentForm::TExperimentForm(QWidget* parent)
     microFont.setPixelSize(13);
     MicroPanel->setFont(microFont);
     MicroPanel->move(8, 8);
-    // The one place where the microscope's drawing panel is made.
-    GLPanel = new MicroscopePanel(MicroPanel);
-    GLPanel->setToolTip("Hold down Ctrl to rotate, Shift to translate");
+    GLPanel = new MicroscopeView(MicroscopeView::Config::Laboratory(), MicroPanel);
+    GLPanel->SetBackgroundSource([] { return settings().MicroscopeRGB; });
+    GLPanel->SetDragSource([] { return settings().DragFromMicroscope; });
     auto* microLayout = new QVBoxLayout(MicroPanel);
     microLayout->setContentsMargins(6, 4, 6, 6);
     microLayout->addWidget(GLPanel);
@@ -110,6 +97,7 @@ TExperimentForm::TExperimentForm(QWidget* parent)
     ZoomBar->setTickPosition(QSlider::TicksBothSides);
     ZoomBar->setInvertedAppearance(true);
     ZoomBar->setFixedWidth(30);
+    connect(ZoomBar, &QSlider::valueChanged, this, &TExperimentForm::ZoomBarChange);
 
     EmptyBtn = new QPushButton("Empty microscope", TopPanel);
     // Side by side, each at least as wide as designed and wide enough for its caption.
@@ -291,6 +279,7 @@ TGeneration* TExperimentForm::BreedGeneration(int count, const QString& name, Ge
     };
     TStatusScreen status(this);
     status.show();
+    // Once, so that the window is on screen; from then on the bar repaints itself at once.
     QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     try {
         int shown = 0;
@@ -304,7 +293,6 @@ TGeneration* TExperimentForm::BreedGeneration(int count, const QString& name, Ge
             if (percent != shown) {
                 shown = percent;
                 status.ProgressBar->setValue(percent);
-                QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
             }
         }
     } catch (...) {
@@ -452,9 +440,13 @@ void TExperimentForm::Setflylabel1Click() {
 }
 
 void TExperimentForm::EmptyBtnClick() {
+    GLPanel->Empty();
     MicroscopeFly = nullptr;
     MicroPanel->setTitle("Microscope: Empty");
-    GLPanel->update();
+}
+
+void TExperimentForm::ZoomBarChange() {
+    GLPanel->ZoomBarChange(ZoomBar->value(), ZoomBar->maximum());
 }
 
 void TExperimentForm::ParentBtnClick() {

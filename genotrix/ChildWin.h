@@ -15,6 +15,7 @@
 
 class QAction;
 class QGroupBox;
+class MicroscopeView;
 class QMenu;
 class QMouseEvent;
 class QPushButton;
@@ -50,7 +51,7 @@ public:
     QScrollArea* ScrollBox;
     QWidget* GenerationArea; // the scrolled area that holds the frames
     QGroupBox* MicroPanel;
-    QWidget* GLPanel;
+    MicroscopeView* GLPanel;
     QSlider* ZoomBar;
     QPushButton* EmptyBtn;
     QPushButton* ParentBtn;
@@ -90,6 +91,7 @@ public:
     void Saveflytofile1Click();
     void Setflylabel1Click();
     void EmptyBtnClick();
+    void ZoomBarChange();
     void ParentBtnClick();
 
 signals:

@@ -6,6 +6,7 @@
 #include "SplashForm.h"
 #include "fly/Error.h"
 #include "main.h"
+#include "phenotype/Resource.h"
 #include "tools/PassCheckForm.h"
 #include "tools/Settings.h"
 #include "ui/Dialogs.h"
@@ -21,8 +22,7 @@ int main(int argc, char** argv) {
     QApplication::processEvents();
 
     EnterProgramFolder();
-    // Resource loading of the 3D view: CRsrcMgr::Instance().LoadAll("Data/Models",
-    // "Data/Skins", ...) goes here once the view library is part of the program.
+    CRsrcMgr::Instance().LoadAll("Data/Models", "Data/Skins");
 
     QApplication::restoreOverrideCursor();
     splash->hide();
