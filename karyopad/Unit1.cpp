@@ -2,8 +2,9 @@
 
 #include "About.h"
 #include "Karyotype.h"
-#include "PreviewPanel.h"
 #include "fly/Error.h"
+#include "phenotype/MicroscopeView.h"
+#include "phenotype/Resource.h"
 #include "ui/Dialogs.h"
 
 #include <QDir>
@@ -98,14 +99,18 @@ TForm1::TForm1(const QString& programFolder, const QStringList& arguments, QWidg
     // The label lies under the preview, which covers it in full screen.
     Label1 = new QLabel("Zoom:", Panel1);
     Label1->move(24, 312);
-    Panel = new PreviewPanel(Panel1);
-    connect(Panel, &PreviewPanel::Initialized, this, &TForm1::PanelInit, Qt::QueuedConnection);
+    Panel = new MicroscopeView(MicroscopeView::Config::Editor(), Panel1);
+    // Once, after the context is set up: PanelInit may show message boxes.
+    connect(Panel, &MicroscopeView::glInitialised, this, &TForm1::PanelInit,
+            Qt::ConnectionType(Qt::QueuedConnection | Qt::SingleShotConnection));
     ZoomBar = new QSlider(Qt::Horizontal, Panel1);
     ZoomBar->setRange(1, 16);
     ZoomBar->setValue(8);
     ZoomBar->setTickInterval(1);
     ZoomBar->setTickPosition(QSlider::TicksBelow);
     ZoomBar->setGeometry(16, ZoomBarNormalTop, 225, ZoomBar->sizeHint().height());
+    connect(ZoomBar, &QSlider::valueChanged, this,
+            [this](int position) { Panel->ZoomBarChange(position, ZoomBar->maximum()); });
 
     StatusBar = statusBar();
     StatusBar->setSizeGripEnabled(false);
@@ -178,7 +183,7 @@ void TForm1::LabelsToGenome() {
             text.isEmpty() ? "-" : text.toStdString();
     });
     try {
-        Panel->Model().Determine(&Organism, EyeColourRule::LastMatch);
+        Panel->ShowFly(Organism);
     } catch (const CGeneralError& error) {
         ShowMessage(this, "Error", Message(error), QMessageBox::Critical);
     }
@@ -283,13 +288,14 @@ void TForm1::PreviewClick() {
     const bool shown = Preview->isChecked();
     ZoomBar->setEnabled(shown);
     Label1->setEnabled(shown);
-    Panel->update();
+    Panel->SetShowModel(shown);
 }
 
 void TForm1::Backgroundcolor1Click() {
     if (const std::optional<QColor> colour = dialogs().Colour(this, ColorDialogColour)) {
         ColorDialogColour = *colour;
-        Panel->SetBackground(*colour);
+        Panel->SetBackgroundColour(
+            {colour->red() / 255.0f, colour->green() / 255.0f, colour->blue() / 255.0f});
     }
 }
 
@@ -337,6 +343,7 @@ void TForm1::About1Click() {
 }
 
 void TForm1::PanelInit() {
+    CRsrcMgr::Instance().LoadAll(DataFolder("Models"), DataFolder("Skins"));
     LabelsToGenome();
     const QString flyPath = arguments_.value(1);
     if (!flyPath.isEmpty())
@@ -345,6 +352,10 @@ void TForm1::PanelInit() {
 
 QString TForm1::FliesFolder() const {
     return QDir::cleanPath(programFolder_ + "/../Flies");
+}
+
+QString TForm1::DataFolder(const QString& name) const {
+    return QDir::cleanPath(programFolder_ + "/../Data/" + name);
 }
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {

@@ -11,7 +11,7 @@
 #include <QStringList>
 #include <vector>
 
-class PreviewPanel;
+class MicroscopeView;
 class QAction;
 class QFrame;
 class QLabel;
@@ -46,7 +46,8 @@ public:
     void Backgroundcolor1Click();
     void Togglefullscreen1Click();
     void About1Click();
-    // The preview is ready: show the fly and open the fly file named on the command line.
+    // The preview is ready: load the fly's parts, show the fly and open the fly file named on
+    // the command line.
     void PanelInit();
 
     CDrosophila Organism;
@@ -58,7 +59,7 @@ public:
 
     QLabel* Image1;
     QFrame* Panel1;
-    PreviewPanel* Panel;
+    MicroscopeView* Panel;
     QLabel* Label1;
     QSlider* ZoomBar;
     QRadioButton* MaleBtn;
@@ -90,6 +91,8 @@ private:
     void ArrangeFullScreen();
     // Where the file dialogs start: the Flies folder beside the program's folder.
     QString FliesFolder() const;
+    // A folder of the fly's parts, Models or Skins, in the Data folder beside the program's.
+    QString DataFolder(const QString& name) const;
 
     QString programFolder_;
     QStringList arguments_;

@@ -2,7 +2,7 @@
 
 #include "EditorFixture.h"
 #include "Karyotype.h"
-#include "PreviewPanel.h"
+#include "phenotype/MicroscopeView.h"
 
 #include <QLabel>
 #include <QMouseEvent>
@@ -135,23 +135,24 @@ private slots:
     }
 
     void previewFollowsEveryEdit() {
-        CDrosPhenotype& model = form->Panel->Model();
-        QCOMPARE(model.eyeColor, WildTrait);
+        // The preview's model of the fly as it is now.
+        const auto model = [this]() -> const CDrosModel& { return *form->Panel->Model(); };
+        QCOMPARE(model().eyeColor, WildTrait);
         QTest::mouseClick(form->AlleleLabels[LeftW], Qt::LeftButton);
-        QCOMPARE(model.eyeColor, WildTrait); // a heterozygote keeps red eyes
+        QCOMPARE(model().eyeColor, WildTrait); // a heterozygote keeps red eyes
         QTest::mouseClick(form->AlleleLabels[RightW], Qt::LeftButton);
-        QCOMPARE(model.eyeColor, WhiteEyes);
+        QCOMPARE(model().eyeColor, WhiteEyes);
         // Where several eye colours show, the editor shows the last of white, ruby, purple, sepia.
         QTest::mouseClick(form->AlleleLabels[LeftSe], Qt::LeftButton);
         QTest::mouseClick(form->AlleleLabels[RightSe], Qt::LeftButton);
-        QCOMPARE(model.eyeColor, SepiaEyes);
+        QCOMPARE(model().eyeColor, SepiaEyes);
         QTest::mouseClick(form->AlleleLabels[LeftVg], Qt::LeftButton);
         QTest::mouseClick(form->AlleleLabels[RightVg], Qt::LeftButton);
-        QCOMPARE(model.wings, VestigialWings);
+        QCOMPARE(model().wings, VestigialWings);
         QTest::mouseClick(form->AlleleLabels[LeftCy], Qt::LeftButton);
-        QCOMPARE(model.wings, VestigialWings); // Cy is dominant, but vestigial wings show
+        QCOMPARE(model().wings, VestigialWings); // Cy is dominant, but vestigial wings show
         QTest::mouseClick(form->AlleleLabels[RightVg], Qt::LeftButton);
-        QCOMPARE(model.wings, CurlyWings);
+        QCOMPARE(model().wings, CurlyWings);
     }
 
     void emptyLabelIgnoresClicks() {

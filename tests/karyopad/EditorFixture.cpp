@@ -1,10 +1,9 @@
 #include "EditorFixture.h"
 
-#include "PreviewPanel.h"
+#include "phenotype/MicroscopeView.h"
 
 #include <QFile>
 #include <QLabel>
-#include <QSignalSpy>
 #include <QTest>
 
 QMessageBox::StandardButton ScriptedDialogs::Message(QWidget*, QMessageBox::Icon,
@@ -35,14 +34,16 @@ QString ProgramFolder() {
     return KARYOPAD_PROGRAM_FOLDER;
 }
 
-std::unique_ptr<TForm1> OpenEditor(ScriptedDialogs& dialogs, const QStringList& arguments) {
+std::unique_ptr<TForm1> OpenEditor(ScriptedDialogs& dialogs, const QStringList& arguments,
+                                   const QString& programFolder) {
     SetDialogs(&dialogs);
-    auto form = std::make_unique<TForm1>(ProgramFolder(), arguments);
-    QSignalSpy ready(form->Panel, &PreviewPanel::Initialized);
+    auto form = std::make_unique<TForm1>(programFolder, arguments);
     form->show();
-    if (!QTest::qWaitForWindowExposed(form.get()) || (ready.isEmpty() && !ready.wait()))
+    // The first fly is shown once the preview's context is ready.
+    if (!QTest::qWaitForWindowExposed(form.get()) ||
+        !QTest::qWaitFor([&] { return form->Panel->HasModel(); }))
         qFatal("The editor's preview did not get ready.");
-    // PanelInit is queued behind the preview's signal.
+    // Handle the command line's file too, in the same queued call.
     QCoreApplication::processEvents();
     return form;
 }

@@ -51,7 +51,8 @@ QString ProgramFolder();
 // Opens the editor with the given command line, installs `dialogs` for the test and waits until
 // the preview is ready and the command line has been handled.
 std::unique_ptr<TForm1> OpenEditor(ScriptedDialogs& dialogs,
-                                   const QStringList& arguments = {"Karyopad"});
+                                   const QStringList& arguments = {"Karyopad"},
+                                   const QString& programFolder = ProgramFolder());
 
 // The texts of the 40 allele labels in label order.
 QStringList LabelTexts(const TForm1& form);

@@ -1,7 +1,7 @@
 // Loading and saving fly files, and the fly file named on the command line.
 
 #include "EditorFixture.h"
-#include "PreviewPanel.h"
+#include "phenotype/MicroscopeView.h"
 
 #include <QDir>
 #include <QFile>
@@ -56,7 +56,7 @@ private slots:
         QCOMPARE(form->AlleleLabels[20]->text(), "vg");
         QVERIFY(form->MaleBtn->isChecked());
         QCOMPARE(form->StatusFileName->text(), dialogs.fileName);
-        QCOMPARE(form->Panel->Model().wings, VestigialWings);
+        QCOMPARE(form->Panel->Model()->wings, VestigialWings);
         QVERIFY(dialogs.boxes.empty());
 
         // The save dialog proposes the loaded file.
@@ -187,7 +187,7 @@ private slots:
         QCOMPARE(form->AlleleLabels[1]->text(), "");
         QCOMPARE(form->StatusFileName->text(), path);
         QCOMPARE(form->SaveDialogFileName, path);
-        QCOMPARE(form->Panel->Model().eyeColor, WhiteEyes);
+        QCOMPARE(form->Panel->Model()->eyeColor, WhiteEyes);
         QVERIFY(dialogs.boxes.empty());
     }
 

@@ -1,7 +1,7 @@
 // Male and female: the radio buttons, the kept second X and loading flies of the other sex.
 
 #include "EditorFixture.h"
-#include "PreviewPanel.h"
+#include "phenotype/MicroscopeView.h"
 
 #include <QLabel>
 #include <QRadioButton>
@@ -55,7 +55,7 @@ private slots:
         QVERIFY(!IsFemale(form->Organism));
         QCOMPARE(SecondX(*form).type, YChromosome);
         QCOMPARE(SecondX(*form).alleles, std::vector<std::string>(LociPerChromosome, "-"));
-        QCOMPARE(form->Panel->Model().sex, Male);
+        QCOMPARE(form->Panel->Model()->sex, Male);
         QCOMPARE(form->AlleleLabels[0]->text(), "w+"); // the first X is never touched
 
         QTest::mouseClick(form->FemaleBtn, Qt::LeftButton);
@@ -63,7 +63,7 @@ private slots:
         QCOMPARE(SecondXLabels(*form), secondX);
         QVERIFY(IsFemale(form->Organism));
         QCOMPARE(SecondX(*form).type, XChromosome);
-        QCOMPARE(form->Panel->Model().sex, Female);
+        QCOMPARE(form->Panel->Model()->sex, Female);
     }
 
     void checkedButtonClickedAgainChangesNothing() {
@@ -86,8 +86,8 @@ private slots:
         QVERIFY(form->MaleBtn->isChecked());
         QCOMPARE(form->AlleleLabels[0]->text(), "w");
         QCOMPARE(SecondXLabels(*form), EmptyY);
-        QCOMPARE(form->Panel->Model().sex, Male);
-        QCOMPARE(form->Panel->Model().eyeColor, WhiteEyes);
+        QCOMPARE(form->Panel->Model()->sex, Male);
+        QCOMPARE(form->Panel->Model()->eyeColor, WhiteEyes);
 
         QTest::mouseClick(form->FemaleBtn, Qt::LeftButton);
         QCOMPARE(SecondXLabels(*form), QStringList({"w+", "rb", "cv+", "t+", "f+", "B+"}));

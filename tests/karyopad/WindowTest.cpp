@@ -2,7 +2,7 @@
 
 #include "About.h"
 #include "EditorFixture.h"
-#include "PreviewPanel.h"
+#include "phenotype/MicroscopeView.h"
 
 #include <QAction>
 #include <QLabel>
@@ -18,7 +18,7 @@
 namespace {
 
 QColor PreviewCorner(TForm1& form) {
-    return form.Panel->grab().toImage().pixelColor(2, 2);
+    return form.Panel->grabFramebuffer().pixelColor(2, 2);
 }
 
 } // namespace
