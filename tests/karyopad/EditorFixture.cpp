@@ -39,12 +39,11 @@ std::unique_ptr<TForm1> OpenEditor(ScriptedDialogs& dialogs, const QStringList& 
     SetDialogs(&dialogs);
     auto form = std::make_unique<TForm1>(programFolder, arguments);
     form->show();
-    // The first fly is shown once the preview's context is ready.
+    // PanelInit, queued behind the preview's set-up, shows the first fly and then opens the
+    // command line's file.
     if (!QTest::qWaitForWindowExposed(form.get()) ||
         !QTest::qWaitFor([&] { return form->Panel->HasModel(); }))
         qFatal("The editor's preview did not get ready.");
-    // Handle the command line's file too, in the same queued call.
-    QCoreApplication::processEvents();
     return form;
 }
 
