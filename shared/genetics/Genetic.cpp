@@ -39,6 +39,45 @@ std::string CChromosomePair::GetAllelePair(int locus) const {
     return IsWildType(a0) ? a0 + "/" + a1 : a1 + "/" + a0;
 }
 
+namespace {
+
+// The walk from the first locus to the last, as long as no crossover happens, visits the same
+// positions for every gamete of a chromosome. They are worked out once per map and resolution,
+// with the same 32-bit sums the walk makes, so that the walk itself only draws and compares.
+struct QuietWalk {
+    float start;
+    float last;
+    float resolution;
+    int threshold; // a step crosses over exactly when the drawn value is below it (Chance)
+    std::vector<float> steps;
+    float resume; // the position after the last precomputed step
+};
+
+// Very fine resolutions walk millions of steps; only the first ones are kept.
+constexpr std::size_t MaxPrecomputedSteps = 1 << 16;
+
+const QuietWalk& QuietWalkFor(float start, float last, float resolution) {
+    // A handful of entries: one per chromosome and resolution in use. UI thread only.
+    static std::vector<QuietWalk> walks;
+    for (const QuietWalk& walk : walks)
+        if (walk.start == start && walk.last == last && walk.resolution == resolution)
+            return walk;
+    if (walks.size() == 16)
+        walks.clear();
+    QuietWalk walk{start, last, resolution, ChanceThreshold(resolution), {}, start};
+    while (walk.resume < last && walk.steps.size() < MaxPrecomputedSteps) {
+        const float next = walk.resume + resolution;
+        if (next == walk.resume)
+            break; // the walk stalls here; the plain walk below ends it
+        walk.steps.push_back(walk.resume);
+        walk.resume = next;
+    }
+    walks.push_back(std::move(walk));
+    return walks.back();
+}
+
+} // namespace
+
 void CChromosomePair::CrossOver(const float* positions, float resolution, float minDistance) {
     if (!(resolution > 0) || !(minDistance >= 0))
         return;
@@ -46,19 +85,36 @@ void CChromosomePair::CrossOver(const float* positions, float resolution, float 
     for (int slot = 0; slot < loci_ && positions[slot] >= 0; ++slot)
         last = positions[slot];
 
-    // A step crosses over exactly when the drawn value is below this threshold (Chance).
-    const int threshold = ChanceThreshold(resolution);
     std::vector<std::string>& first = homologs_[0].alleles;
     std::vector<std::string>& second = homologs_[1].alleles;
-    float pos = positions[0];
+    const auto crossOverAt = [&](float pos) {
+        for (int slot = 0; slot < loci_; ++slot)
+            if (positions[slot] >= pos)
+                SwapAlleles(first[slot], second[slot]);
+    };
+
+    // Until the first crossover the walk follows the precomputed steps.
+    const QuietWalk& walk = QuietWalkFor(positions[0], last, resolution);
+    const std::size_t stepCount = walk.steps.size();
+    std::size_t step = 0;
+    while (step < stepCount && RandomNext() >= walk.threshold)
+        ++step;
+    float pos = walk.resume;
+    if (step < stepCount) {
+        pos = walk.steps[step];
+        crossOverAt(pos);
+        pos += minDistance;
+        pos += resolution;
+    }
     while (pos < last) {
-        if (RandomNext() < threshold) [[unlikely]] {
-            for (int slot = 0; slot < loci_; ++slot)
-                if (positions[slot] >= pos)
-                    SwapAlleles(first[slot], second[slot]);
+        const float before = pos;
+        if (RandomNext() < walk.threshold) {
+            crossOverAt(pos);
             pos += minDistance;
         }
         pos += resolution;
+        if (pos == before)
+            return; // a step too small to move a 32-bit position would never end the walk
     }
 }
 

@@ -164,4 +164,32 @@ TEST(CrossOver, ParametersThatWouldNeverEndMakeNoCrossover) {
     }
 }
 
+TEST(CrossOver, WalkEndsWhereAStepNoLongerMovesIt) {
+    // 1e-6 map units vanish when added to 20 as a 32-bit float: the walk stalls there.
+    const float positions[3] = {0.0f, 20.0f, 40.0f};
+    CChromosomePair pair = MarkedPair(3);
+    const std::uint64_t before = RandomDrawCount();
+    pair.CrossOver(positions, 1e-6f, 0.0f);
+    EXPECT_GT(RandomDrawCount() - before, 1000u);
+    EXPECT_LT(RandomDrawCount() - before, 30'000'000u);
+}
+
+TEST(CrossOver, FineResolutionsWalkPastThePrecomputedSteps) {
+    // 0.0005 map units per step over 57 map units is 111000 steps, more than are precomputed;
+    // a crossover near the end still exchanges only B.
+    const float* positions = MapPositions[ChrX];
+    int steps = 0;
+    for (float pos = positions[0]; pos < positions[Locus_B]; pos += 0.0005f)
+        ++steps;
+    ASSERT_GT(steps, 1 << 16);
+    std::vector<int> values(steps - 1, 20000);
+    values.push_back(0);
+    values.push_back(20000);
+    RandomScript script(values);
+    CChromosomePair pair = MarkedPair();
+    pair.CrossOver(positions, 0.0005f, 10.0f);
+    EXPECT_EQ(script.Remaining(), 1u);
+    EXPECT_EQ(Origins(pair), "AAAAABA");
+}
+
 } // namespace
