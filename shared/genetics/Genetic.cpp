@@ -3,6 +3,7 @@
 #include "fly/Error.h"
 #include "genetics/Random.h"
 
+#include <cmath>
 #include <utility>
 
 void SwapAlleles(std::string& a, std::string& b) {
@@ -41,39 +42,22 @@ std::string CChromosomePair::GetAllelePair(int locus) const {
 
 namespace {
 
-// The walk from the first locus to the last, as long as no crossover happens, visits the same
-// positions for every gamete of a chromosome. They are worked out once per map and resolution,
-// with the same 32-bit sums the walk makes, so that the walk itself only draws and compares.
-struct QuietWalk {
-    float start;
-    float last;
-    float resolution;
-    int threshold; // a step crosses over exactly when the drawn value is below it (Chance)
-    std::vector<float> steps;
-    float resume; // the position after the last precomputed step
-};
-
-// Very fine resolutions walk millions of steps; only the first ones are kept.
-constexpr std::size_t MaxPrecomputedSteps = 1 << 16;
-
-const QuietWalk& QuietWalkFor(float start, float last, float resolution) {
-    // A handful of entries: one per chromosome and resolution in use. UI thread only.
-    static std::vector<QuietWalk> walks;
-    for (const QuietWalk& walk : walks)
-        if (walk.start == start && walk.last == last && walk.resolution == resolution)
-            return walk;
-    if (walks.size() == 16)
-        walks.clear();
-    QuietWalk walk{start, last, resolution, ChanceThreshold(resolution), {}, start};
-    while (walk.resume < last && walk.steps.size() < MaxPrecomputedSteps) {
-        const float next = walk.resume + resolution;
-        if (next == walk.resume)
-            break; // the walk stalls here; the plain walk below ends it
-        walk.steps.push_back(walk.resume);
-        walk.resume = next;
+// The threshold of the last resolution used: every gamete walks with the same one.
+int CrossOverThreshold(float resolution) {
+    static float cachedResolution = 0.0f;
+    static int cachedThreshold = 0;
+    if (resolution != cachedResolution) {
+        cachedThreshold = ChanceThreshold(resolution);
+        cachedResolution = resolution;
     }
-    walks.push_back(std::move(walk));
-    return walks.back();
+    return cachedThreshold;
+}
+
+// Whether every step of `resolution` moves a 32-bit position between start and last. Floats
+// are spaced widest at the ends of that range, so checking both ends is enough.
+bool StepsAlwaysMove(float start, float last, float resolution) {
+    const float beforeLast = std::nextafter(last, start);
+    return start + resolution != start && beforeLast + resolution != beforeLast;
 }
 
 } // namespace
@@ -84,37 +68,22 @@ void CChromosomePair::CrossOver(const float* positions, float resolution, float 
     float last = 0.0f;
     for (int slot = 0; slot < loci_ && positions[slot] >= 0; ++slot)
         last = positions[slot];
+    if (positions[0] < last && !StepsAlwaysMove(positions[0], last, resolution))
+        return;
 
+    // A step crosses over exactly when the drawn value is below this threshold (Chance).
+    const int threshold = CrossOverThreshold(resolution);
     std::vector<std::string>& first = homologs_[0].alleles;
     std::vector<std::string>& second = homologs_[1].alleles;
-    const auto crossOverAt = [&](float pos) {
-        for (int slot = 0; slot < loci_; ++slot)
-            if (positions[slot] >= pos)
-                SwapAlleles(first[slot], second[slot]);
-    };
-
-    // Until the first crossover the walk follows the precomputed steps.
-    const QuietWalk& walk = QuietWalkFor(positions[0], last, resolution);
-    const std::size_t stepCount = walk.steps.size();
-    std::size_t step = 0;
-    while (step < stepCount && RandomNext() >= walk.threshold)
-        ++step;
-    float pos = walk.resume;
-    if (step < stepCount) {
-        pos = walk.steps[step];
-        crossOverAt(pos);
-        pos += minDistance;
-        pos += resolution;
-    }
+    float pos = positions[0];
     while (pos < last) {
-        const float before = pos;
-        if (RandomNext() < walk.threshold) {
-            crossOverAt(pos);
+        if (RandomNext() < threshold) [[unlikely]] {
+            for (int slot = 0; slot < loci_; ++slot)
+                if (positions[slot] >= pos)
+                    SwapAlleles(first[slot], second[slot]);
             pos += minDistance;
         }
         pos += resolution;
-        if (pos == before)
-            return; // a step too small to move a 32-bit position would never end the walk
     }
 }
 

@@ -47,8 +47,9 @@ public:
     // slot, ascending, -1 for an empty slot and every slot after it. Each step of `resolution`
     // map units crosses over with a chance of `resolution` percent and exchanges every slot at or
     // beyond the step; after a crossover `minDistance` map units are skipped. A resolution of 0
-    // or less, or a negative minDistance, would never end: then nothing is exchanged. A step too
-    // small to move the 32-bit position ends the walk where it stalls.
+    // or less, or a negative minDistance, would never end: then nothing is exchanged. So would a
+    // step too small to move a 32-bit position somewhere on the map: then nothing is exchanged
+    // either.
     void CrossOver(const float* positions, float resolution, float minDistance);
 
     int loci() const { return loci_; }
