@@ -66,6 +66,7 @@ private slots:
     void initTestCase();
     void showingAFlyCaptionsAndMarksItAndEmptyingUndoesBoth();
     void theMarkerStaysOnItsFlyThroughLayoutsAndRemoval();
+    void theBackgroundIsTheSettingAtEveryRepaint();
     void setAsParentTakesTheFlyInTheMicroscope();
     void theFlyInTheMicroscopeIsNotDroppedOnItAgain();
     void aFlyDroppedOnTheOppositeSexBreedsWithTheFemaleAsMother_data();
@@ -151,6 +152,17 @@ void MicroscopeTest::theMarkerStaysOnItsFlyThroughLayoutsAndRemoval() {
     experiment->CurrentFly = experiment->Generations[0]->Flies[0].get();
     experiment->Moveflytomicroscope1Click();
     VerifyMarks(experiment, experiment->CurrentFly, "P1 (1)");
+}
+
+void MicroscopeTest::theBackgroundIsTheSettingAtEveryRepaint() {
+    Lab lab;
+    TExperimentForm* experiment = lab.Open();
+    for (const QColor colour : {QColor(20, 40, 200), QColor(250, 240, 10)}) {
+        settings().SetMicroscopeColor(
+            static_cast<std::int32_t>(colour.red() | colour.green() << 8 | colour.blue() << 16));
+        const QImage drawn = experiment->GLPanel->grabFramebuffer();
+        QCOMPARE(drawn.pixelColor(2, 2), colour);
+    }
 }
 
 void MicroscopeTest::setAsParentTakesTheFlyInTheMicroscope() {
