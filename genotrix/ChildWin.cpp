@@ -13,11 +13,14 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDrag>
+#include <QDropEvent>
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QProgressBar>
 #include <QPushButton>
@@ -26,6 +29,7 @@
 #include <QSplitter>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <optional>
 
 namespace {
 
@@ -36,6 +40,8 @@ constexpr int FirstGenerationTop = 40;
 constexpr int GenerationLeft = 20;
 constexpr int GenerationGap = 20;
 constexpr int NewFrameHeight = 100;
+// A dragged fly; the drag carries its label, the fly itself is the window's CurrentFly.
+const QString FlyMimeType = "application/x-genotrix-fly";
 
 void ShowError(QWidget* parent, const std::string& message) {
     ShowMessage(parent, "Error", QString::fromStdString(message), QMessageBox::Critical);
@@ -43,6 +49,13 @@ void ShowError(QWidget* parent, const std::string& message) {
 
 std::string FilePath(const QString& path) {
     return QFile::encodeName(path).toStdString();
+}
+
+void AnswerDrag(QDragMoveEvent* event, bool accepted) {
+    if (accepted)
+        event->acceptProposedAction();
+    else
+        event->ignore();
 }
 
 } // namespace
@@ -86,6 +99,12 @@ TExperimentForm::TExperimentForm(QWidget* parent)
     GLPanel = new MicroscopeView(MicroscopeView::Config::Laboratory(), MicroPanel);
     GLPanel->SetBackgroundSource([] { return settings().MicroscopeRGB; });
     GLPanel->SetDragSource([] { return settings().DragFromMicroscope; });
+    GLPanel->setAcceptDrops(true);
+    GLPanel->installEventFilter(this);
+    connect(GLPanel, &MicroscopeView::dragStartRequested, this, [this] {
+        CurrentFly = MicroscopeFly;
+        DragCurrentFly();
+    });
     auto* microLayout = new QVBoxLayout(MicroPanel);
     microLayout->setContentsMargins(6, 4, 6, 6);
     microLayout->addWidget(GLPanel);
@@ -136,12 +155,27 @@ TExperimentForm::TExperimentForm(QWidget* parent)
         addFlyCommand("Move fly to microscope", "Examine this fly in the microscope");
     Saveflytofile1 = addFlyCommand("Save fly to file...", "Save this fly to file");
     Setflylabel1 = addFlyCommand("Set fly label...", "Change the label of this fly");
-    // The chromosome editor and the microscope take their flies in later versions.
+    // The chromosome editor takes its flies in a later version.
     Editfly1->setEnabled(false);
-    Moveflytomicroscope1->setEnabled(false);
     connect(Makeparent1, &QAction::triggered, this, &TExperimentForm::Makeparent1Click);
+    connect(Moveflytomicroscope1, &QAction::triggered, this,
+            &TExperimentForm::Moveflytomicroscope1Click);
     connect(Saveflytofile1, &QAction::triggered, this, &TExperimentForm::Saveflytofile1Click);
     connect(Setflylabel1, &QAction::triggered, this, &TExperimentForm::Setflylabel1Click);
+
+    JarMenu = new QMenu(this);
+    RenameJar = JarMenu->addAction("Rename jar");
+    RenameJar->setStatusTip("Rename this jar");
+    Emptyjar1 = JarMenu->addAction("Empty jar");
+    Emptyjar1->setStatusTip("Empty this jar");
+    connect(RenameJar, &QAction::triggered, this, &TExperimentForm::RenameJarClick);
+    connect(Emptyjar1, &QAction::triggered, this, &TExperimentForm::Emptyjar1Click);
+
+    MagnifyingGlass = new QLabel(this);
+    MagnifyingGlass->setPixmap(pictures::MagnifyingGlass());
+    MagnifyingGlass->resize(19, 18);
+    MagnifyingGlass->setAttribute(Qt::WA_TransparentForMouseEvents);
+    MagnifyingGlass->hide();
 }
 
 TExperimentForm::~TExperimentForm() {
@@ -157,6 +191,21 @@ void TExperimentForm::resizeEvent(QResizeEvent* event) {
 bool TExperimentForm::eventFilter(QObject* watched, QEvent* event) {
     if (watched == TopPanel && event->type() == QEvent::Resize)
         FormResize();
+    if (watched == GLPanel) {
+        switch (event->type()) {
+        case QEvent::DragEnter:
+        case QEvent::DragMove: {
+            auto* drag = static_cast<QDragMoveEvent*>(event);
+            AnswerDrag(drag, CarriesOwnFly(drag) && GLPanelDragOver());
+            return true;
+        }
+        case QEvent::Drop:
+            TakeDrop(static_cast<QDropEvent*>(event), [this] { GLPanelDragDrop(); });
+            return true;
+        default:
+            break;
+        }
+    }
     return QWidget::eventFilter(watched, event);
 }
 
@@ -167,6 +216,7 @@ void TExperimentForm::closeEvent(QCloseEvent* event) {
 
 void TExperimentForm::FormResize() {
     StackGenerations();
+    PlaceMagnifyingGlass();
     const int top = TopPanel->height();
     const int microHeight = top - 50;
     MicroPanel->resize(static_cast<int>(microHeight * 1.1), microHeight);
@@ -347,17 +397,28 @@ void TExperimentForm::ShowGenerationInfo() {
 }
 
 void TExperimentForm::AddCountingJar(const QString& name) {
-    Jar jar;
-    jar.Image = new TImage(JarArea);
-    jar.Image->SetPicture(JarImage);
+    Jar& jar = Jars.emplace_back();
+    TImage* image = new TImage(JarArea);
+    jar.Image = image;
+    image->SetPicture(JarImage);
+    image->setAcceptDrops(true);
+    image->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(image, &TImage::Pressed, this, [this, &jar] { JarImageMouseDown(jar); });
+    connect(image, &QWidget::customContextMenuRequested, JarMenu,
+            [this, image](const QPoint& at) { JarMenu->popup(image->mapToGlobal(at)); });
+    connect(image, &TImage::DragOver, this, [this](QDragMoveEvent* event) {
+        AnswerDrag(event, CarriesOwnFly(event) && JarImageDragOver());
+    });
+    connect(image, &TImage::DragDrop, this, [this, &jar](QDropEvent* event) {
+        TakeDrop(event, [this, &jar] { JarImageDragDrop(jar); });
+    });
     jar.NameText = new QLabel(name, JarArea);
-    jar.CountText = new QLabel("0", JarArea);
-    for (QLabel* text : {jar.NameText.data(), jar.CountText.data()}) {
-        text->adjustSize();
-        text->show();
-    }
-    jar.Image->show();
-    Jars.push_back(jar);
+    jar.NameText->adjustSize();
+    jar.CountText = new QLabel(JarArea);
+    jar.ShowCount();
+    jar.NameText->show();
+    jar.CountText->show();
+    image->show();
     FormResize();
 }
 
@@ -390,8 +451,17 @@ void TExperimentForm::GenerationClick(TGeneration* generation) {
 }
 
 void TExperimentForm::AttachFlyHandlers(DrosophilaIcon* icon) {
-    connect(icon->Image, &TImage::Pressed, this,
+    TImage* image = icon->Image;
+    image->setAcceptDrops(true);
+    connect(image, &TImage::Pressed, this,
             [this, icon](QMouseEvent* event) { DrosIconMouseDown(icon, event); });
+    connect(image, &TImage::DragRequested, this, &TExperimentForm::DragCurrentFly);
+    connect(image, &TImage::DragOver, this, [this, icon](QDragMoveEvent* event) {
+        AnswerDrag(event, CarriesOwnFly(event) && DrosIconDragOver(icon));
+    });
+    connect(image, &TImage::DragDrop, this, [this, icon](QDropEvent* event) {
+        TakeDrop(event, [this, icon] { DrosIconDragDrop(icon); });
+    });
 }
 
 void TExperimentForm::DrosIconMouseDown(DrosophilaIcon* icon, QMouseEvent*) {
@@ -399,7 +469,8 @@ void TExperimentForm::DrosIconMouseDown(DrosophilaIcon* icon, QMouseEvent*) {
 }
 
 void TExperimentForm::Makeparent1Click() {
-    if (!CurrentFly)
+    // A fly counted into a jar has left the experiment's choices.
+    if (!CurrentFly || CurrentFly->Hidden())
         return;
     try {
         DrosophilaIcon*& slot = IsFemale(*CurrentFly->Fly) ? NextMother : NextFather;
@@ -439,9 +510,42 @@ void TExperimentForm::Setflylabel1Click() {
         CurrentFly->SetLabel(*label);
 }
 
+void TExperimentForm::Moveflytomicroscope1Click() {
+    if (!CurrentFly)
+        return;
+    MicroscopeFly = CurrentFly;
+    // With a part file missing the view shows the parts it found: the fly is in the microscope
+    // all the same, and the caption and marker say which it is.
+    std::optional<std::string> failure;
+    try {
+        GLPanel->ShowFly(*MicroscopeFly->Fly);
+    } catch (const CGeneralError& error) {
+        failure = error.message;
+    }
+    MicroPanel->setTitle("Microscope: " + MicroscopeFly->Label());
+    MagnifyingGlass->setToolTip(MicroscopeFly->Label());
+    PlaceMagnifyingGlass();
+    MagnifyingGlass->show();
+    if (failure)
+        ShowError(this, *failure);
+}
+
+void TExperimentForm::PlaceMagnifyingGlass() {
+    if (!MicroscopeFly || !MicroscopeFly->Image)
+        return;
+    const TImage* icon = MicroscopeFly->Image;
+    if (MagnifyingGlass->parentWidget() != icon->parentWidget())
+        MagnifyingGlass->setParent(icon->parentWidget());
+    MagnifyingGlass->move(icon->x() + 5, icon->y() + 7);
+    MagnifyingGlass->raise();
+}
+
 void TExperimentForm::EmptyBtnClick() {
     GLPanel->Empty();
     MicroscopeFly = nullptr;
+    // Back to the window, so that it outlives the frame it marked.
+    MagnifyingGlass->hide();
+    MagnifyingGlass->setParent(this);
     MicroPanel->setTitle("Microscope: Empty");
 }
 
@@ -454,4 +558,97 @@ void TExperimentForm::ParentBtnClick() {
         return;
     CurrentFly = MicroscopeFly;
     Makeparent1Click();
+}
+
+void TExperimentForm::DragCurrentFly() {
+    if (!CurrentFly)
+        return;
+    auto* data = new QMimeData;
+    data->setData(FlyMimeType, CurrentFly->Label().toUtf8());
+    auto* drag = new QDrag(this);
+    drag->setMimeData(data);
+    const QPixmap picture = CurrentFly->Image ? CurrentFly->Image->pixmap() : DrosIcon;
+    drag->setPixmap(picture);
+    drag->setHotSpot(QPoint(picture.width() / 2, picture.height() / 2));
+    drag->exec(Qt::MoveAction);
+}
+
+bool TExperimentForm::CarriesOwnFly(const QDropEvent* event) const {
+    return event->source() == this && event->mimeData()->hasFormat(FlyMimeType);
+}
+
+void TExperimentForm::TakeDrop(QDropEvent* event, std::function<void()> drop) {
+    if (!CarriesOwnFly(event)) {
+        event->ignore();
+        return;
+    }
+    event->acceptProposedAction();
+    QMetaObject::invokeMethod(this, std::move(drop), Qt::QueuedConnection);
+}
+
+bool TExperimentForm::DrosIconDragOver(DrosophilaIcon* target) {
+    const bool accepted =
+        CurrentFly && target != CurrentFly && IsFemale(*target->Fly) != IsFemale(*CurrentFly->Fly);
+    DropTargetFly = accepted ? target : nullptr;
+    return accepted;
+}
+
+void TExperimentForm::DrosIconDragDrop(DrosophilaIcon* target) {
+    if (!DrosIconDragOver(target))
+        return;
+    Makeparent1Click();
+    CurrentFly = DropTargetFly;
+    Makeparent1Click();
+    BreedNewGeneration();
+}
+
+bool TExperimentForm::GLPanelDragOver() const {
+    return CurrentFly && CurrentFly != MicroscopeFly;
+}
+
+void TExperimentForm::GLPanelDragDrop() {
+    if (GLPanelDragOver())
+        Moveflytomicroscope1Click();
+}
+
+bool TExperimentForm::JarImageDragOver() const {
+    return CurrentFly && !CurrentFly->Hidden();
+}
+
+void TExperimentForm::JarImageDragDrop(Jar& jar) {
+    if (!JarImageDragOver())
+        return;
+    ++jar.Count;
+    jar.ShowCount();
+    CurrentFly->Hide();
+    if (MicroscopeFly == CurrentFly)
+        EmptyBtnClick();
+    FormResize();
+}
+
+void TExperimentForm::JarImageMouseDown(Jar& jar) {
+    CurrentJar = &jar;
+}
+
+void TExperimentForm::RenameJarClick() {
+    if (!CurrentJar)
+        return;
+    const std::optional<QString> name =
+        dialogs().Input(this, "Rename jar", "Enter new label:", CurrentJar->NameText->text());
+    if (!name)
+        return;
+    CurrentJar->NameText->setText(ShortenJarName(*name));
+    CurrentJar->NameText->adjustSize();
+    PlaceJars();
+}
+
+void TExperimentForm::Emptyjar1Click() {
+    if (!CurrentJar)
+        return;
+    if (!AskYesNo(this, "Are you sure?",
+                  "Empty jar \"" + CurrentJar->NameText->text() + "\"?\nNo undo!"))
+        return;
+    CurrentJar->Count = 0;
+    CurrentJar->ShowCount();
+    PlaceJars();
 }

@@ -10,11 +10,15 @@
 
 #include <QPixmap>
 #include <QWidget>
+#include <deque>
+#include <functional>
 #include <memory>
 #include <vector>
 
 class QAction;
+class QDropEvent;
 class QGroupBox;
+class QLabel;
 class MicroscopeView;
 class QMenu;
 class QMouseEvent;
@@ -35,7 +39,8 @@ public:
     QString MaleParentFile;
     QString FemaleParentFile;
     std::vector<std::unique_ptr<TGeneration>> Generations;
-    std::vector<Jar> Jars;
+    // A deque, so that the jars' handlers and CurrentJar keep their jar as jars are added.
+    std::deque<Jar> Jars;
     DrosophilaIcon* NextFather = nullptr;
     DrosophilaIcon* NextMother = nullptr;
     TGeneration* SelectedGeneration = nullptr;
@@ -43,7 +48,9 @@ public:
 
     // The window's references to flies; never owners.
     DrosophilaIcon* CurrentFly = nullptr;
+    DrosophilaIcon* DropTargetFly = nullptr;
     DrosophilaIcon* MicroscopeFly = nullptr;
+    Jar* CurrentJar = nullptr;
 
     // Controls.
     QWidget* TopPanel;
@@ -63,6 +70,11 @@ public:
     QAction* Moveflytomicroscope1;
     QAction* Saveflytofile1;
     QAction* Setflylabel1;
+    QMenu* JarMenu;
+    QAction* RenameJar;
+    QAction* Emptyjar1;
+    // Marks the icon of the fly in the microscope; lives in that icon's frame while it does.
+    QLabel* MagnifyingGlass;
 
     // Pictures.
     const QPixmap DrosIcon;
@@ -88,11 +100,25 @@ public:
     void AttachFlyHandlers(DrosophilaIcon* icon);
     void DrosIconMouseDown(DrosophilaIcon* icon, QMouseEvent* event);
     void Makeparent1Click();
+    void Moveflytomicroscope1Click();
     void Saveflytofile1Click();
     void Setflylabel1Click();
     void EmptyBtnClick();
     void ZoomBarChange();
     void ParentBtnClick();
+
+    // Drops of the fly being dragged, CurrentFly. A drag-over handler says whether the target
+    // takes the fly; a drop handler does nothing where it would not.
+    bool DrosIconDragOver(DrosophilaIcon* target);
+    void DrosIconDragDrop(DrosophilaIcon* target);
+    bool GLPanelDragOver() const;
+    void GLPanelDragDrop();
+    bool JarImageDragOver() const;
+    void JarImageDragDrop(Jar& jar);
+
+    void JarImageMouseDown(Jar& jar);
+    void RenameJarClick();
+    void Emptyjar1Click();
 
 signals:
     // The window is closing; the main window updates its commands.
@@ -109,6 +135,14 @@ private:
     void StackGenerations();
     void FitScrolledArea();
     void PlaceJars();
+    // Keeps the marker on the icon of the fly in the microscope.
+    void PlaceMagnifyingGlass();
+    // Drags CurrentFly; only this window's fly targets take it.
+    void DragCurrentFly();
+    bool CarriesOwnFly(const QDropEvent* event) const;
+    // Takes a drop of this window's fly and runs `drop` once the drag is over, so that a dialog
+    // it opens gets the mouse.
+    void TakeDrop(QDropEvent* event, std::function<void()> drop);
     // Forgets every reference the window holds to these flies.
     void Forget(const std::vector<DrosophilaIcon*>& flies);
     TGeneration* NewGeneration(GenerationKind kind, const QString& name, int top);

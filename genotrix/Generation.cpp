@@ -33,7 +33,18 @@ void DrosophilaIcon::SetLabel(const QString& text) {
 
 void DrosophilaIcon::ShowParentMark(bool show) {
     if (ParentMark)
-        ParentMark->setVisible(show);
+        ParentMark->setVisible(show && !Hidden());
+}
+
+void DrosophilaIcon::Hide() {
+    if (Image)
+        Image->hide();
+    if (ParentMark)
+        ParentMark->hide();
+}
+
+bool DrosophilaIcon::Hidden() const {
+    return Image && Image->isHidden();
 }
 
 void TGenerationFrame::mouseReleaseEvent(QMouseEvent* event) {

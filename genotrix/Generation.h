@@ -39,8 +39,12 @@ public:
 
     const QString& Label() const { return label; }
     void SetLabel(const QString& text);
-    // Shows or hides the "P" mark, where the icon still exists.
+    // Shows or hides the "P" mark, where the icon still exists and is not hidden.
     void ShowParentMark(bool show);
+    // A fly counted into a jar leaves its generation's display for good: its icon and mark are
+    // hidden and the layout skips it.
+    void Hide();
+    bool Hidden() const;
 
 private:
     QString label;

@@ -1,5 +1,8 @@
 #include "Image.h"
 
+#include <QApplication>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QMouseEvent>
 
 TImage::TImage(QWidget* parent) : QLabel(parent) {}
@@ -11,11 +14,36 @@ void TImage::SetPicture(const QPixmap& picture) {
 
 void TImage::mousePressEvent(QMouseEvent* event) {
     event->accept();
+    if (event->button() == Qt::LeftButton)
+        dragStart = event->position().toPoint();
     emit Pressed(event);
+}
+
+void TImage::mouseMoveEvent(QMouseEvent* event) {
+    if (!dragStart || !event->buttons().testFlag(Qt::LeftButton))
+        return;
+    if ((event->position().toPoint() - *dragStart).manhattanLength() <
+        QApplication::startDragDistance())
+        return;
+    dragStart.reset();
+    emit DragRequested();
 }
 
 void TImage::mouseReleaseEvent(QMouseEvent* event) {
     event->accept();
+    dragStart.reset();
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
         emit Clicked();
+}
+
+void TImage::dragEnterEvent(QDragEnterEvent* event) {
+    emit DragOver(event);
+}
+
+void TImage::dragMoveEvent(QDragMoveEvent* event) {
+    emit DragOver(event);
+}
+
+void TImage::dropEvent(QDropEvent* event) {
+    emit DragDrop(event);
 }

@@ -16,4 +16,7 @@ struct Jar {
     QPointer<QLabel> NameText;
     QPointer<QLabel> CountText;
     int Count = 0;
+
+    // CountText takes Count, and the width of its text.
+    void ShowCount();
 };

@@ -305,22 +305,97 @@ QPixmap Jar() {
         QPixmap pixmap = Blank(QSize(76, 64));
         QPainter p(&pixmap);
         p.setRenderHint(QPainter::Antialiasing);
-        // Glass body with a highlight, a cotton plug and a little food at the bottom.
-        QLinearGradient glass(22, 0, 54, 0);
-        glass.setColorAt(0, QColor(190, 215, 235, 200));
-        glass.setColorAt(0.35, QColor(245, 250, 255, 220));
-        glass.setColorAt(1, QColor(170, 195, 220, 200));
-        p.setPen(QPen(QColor(90, 120, 150), 1.2));
-        p.setBrush(glass);
-        p.drawRoundedRect(QRectF(22.5, 10.5, 31, 52), 7, 7);
+        // A culture bottle: a soft shadow, the glass with shoulders and a neck, brown food at
+        // the bottom, a foam plug in the neck, and the glints of the glass.
+        QRadialGradient shadow(QPointF(38, 61), 26);
+        shadow.setColorAt(0, QColor(0, 0, 0, 70));
+        shadow.setColorAt(1, QColor(0, 0, 0, 0));
         p.setPen(Qt::NoPen);
-        p.setBrush(QColor(200, 160, 90));
-        p.drawRoundedRect(QRectF(24, 50, 28, 11), 5, 5);
-        p.setBrush(QColor(245, 240, 225));
-        p.setPen(QPen(QColor(180, 170, 150), 1));
-        p.drawRoundedRect(QRectF(25.5, 2.5, 25, 12), 5, 5);
-        p.setPen(QPen(QColor(255, 255, 255, 200), 2));
-        p.drawLine(QPointF(28, 20), QPointF(28, 44));
+        p.setBrush(shadow);
+        p.drawEllipse(QRectF(10, 57, 56, 7));
+
+        QPainterPath bottle;
+        bottle.moveTo(29, 10);
+        bottle.lineTo(29, 16);
+        bottle.cubicTo(29, 20, 17, 21, 17, 28);
+        bottle.lineTo(17, 55);
+        bottle.quadTo(17, 60, 22, 60);
+        bottle.lineTo(54, 60);
+        bottle.quadTo(59, 60, 59, 55);
+        bottle.lineTo(59, 28);
+        bottle.cubicTo(59, 21, 47, 20, 47, 16);
+        bottle.lineTo(47, 10);
+        bottle.closeSubpath();
+
+        QLinearGradient glass(17, 0, 59, 0);
+        glass.setColorAt(0, QColor(170, 200, 225, 190));
+        glass.setColorAt(0.3, QColor(236, 245, 252, 150));
+        glass.setColorAt(0.75, QColor(205, 225, 242, 150));
+        glass.setColorAt(1, QColor(150, 180, 210, 200));
+        p.setBrush(glass);
+        p.drawPath(bottle);
+
+        // The food fills the bottom, with a gently uneven top.
+        QPainterPath food;
+        food.moveTo(17, 47);
+        food.cubicTo(27, 44.5, 36, 48.5, 45, 46);
+        food.cubicTo(51, 44.5, 56, 46, 59, 46.5);
+        food.lineTo(59, 55);
+        food.quadTo(59, 60, 54, 60);
+        food.lineTo(22, 60);
+        food.quadTo(17, 60, 17, 55);
+        food.closeSubpath();
+        QLinearGradient brown(0, 45, 0, 60);
+        brown.setColorAt(0, QColor(196, 140, 72));
+        brown.setColorAt(1, QColor(140, 90, 40));
+        p.setBrush(brown);
+        p.drawPath(food.intersected(bottle));
+
+        p.setPen(QPen(QColor(70, 100, 135), 1.3));
+        p.setBrush(Qt::NoBrush);
+        p.drawPath(bottle);
+
+        // A rim at the mouth and the foam plug standing out of it.
+        QLinearGradient foam(0, 2, 0, 18);
+        foam.setColorAt(0, QColor(255, 246, 200));
+        foam.setColorAt(1, QColor(226, 200, 130));
+        p.setPen(QPen(QColor(170, 140, 80), 1));
+        p.setBrush(foam);
+        p.drawRoundedRect(QRectF(30, 2.5, 16, 15), 4, 4);
+        p.setPen(QPen(QColor(70, 100, 135), 1.3));
+        p.setBrush(QColor(215, 232, 245));
+        p.drawRoundedRect(QRectF(27.5, 9, 21, 3.5), 1.5, 1.5);
+
+        // Glints on the glass.
+        p.setPen(QPen(QColor(255, 255, 255, 220), 2.2, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(QPointF(22, 29), QPointF(22, 42));
+        p.setPen(QPen(QColor(255, 255, 255, 150), 1.2, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(QPointF(25.5, 30), QPointF(25.5, 35));
+        p.drawLine(QPointF(54, 31), QPointF(54, 40));
+        return pixmap;
+    }();
+    return picture;
+}
+
+QPixmap MagnifyingGlass() {
+    static const QPixmap picture = [] {
+        QPixmap pixmap = Blank(QSize(19, 18));
+        QPainter p(&pixmap);
+        p.setRenderHint(QPainter::Antialiasing);
+        // A lens in a dark rim, tinted and glinting, with a handle to the lower right.
+        p.setPen(QPen(QColor(60, 35, 15), 3.2, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(QPointF(12, 11.5), QPointF(17, 16.5));
+        p.setPen(QPen(QColor(150, 95, 45), 1.8, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(QPointF(12.5, 12), QPointF(16.6, 16.1));
+        QRadialGradient lens(QPointF(6, 5.5), 7);
+        lens.setColorAt(0, QColor(235, 248, 255, 150));
+        lens.setColorAt(1, QColor(140, 190, 230, 130));
+        p.setPen(QPen(QColor(30, 30, 40), 1.8));
+        p.setBrush(lens);
+        p.drawEllipse(QPointF(7.5, 7), 5.7, 5.7);
+        p.setPen(QPen(QColor(255, 255, 255, 230), 1.2, Qt::SolidLine, Qt::RoundCap));
+        p.setBrush(Qt::NoBrush);
+        p.drawArc(QRectF(4, 3.5, 7, 7), 100 * 16, 70 * 16);
         return pixmap;
     }();
     return picture;

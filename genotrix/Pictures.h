@@ -1,7 +1,7 @@
 #pragma once
 
 // The laboratory's own pictures, drawn in code: fly icons, collapse and expand signs, the
-// counting jar, tool-bar pictures, the title banner and the program icon.
+// counting jar, the microscope's marker, tool-bar pictures, the title banner and the program icon.
 
 #include <QIcon>
 #include <QPixmap>
@@ -18,6 +18,8 @@ QPixmap CollapseSign();
 QPixmap ExpandSign();
 // A counting jar, 76 x 64.
 QPixmap Jar();
+// The marker on the icon of the fly in the microscope, 19 x 18.
+QPixmap MagnifyingGlass();
 // The banner of the splash window, 564 x 75.
 QPixmap TitleBanner();
 

@@ -6,6 +6,7 @@
 
 #include "ProgramFolder.h"
 #include "fly/Drosophila.h"
+#include "phenotype/Resource.h"
 #include "tools/Settings.h"
 #include "ui/Dialogs.h"
 
@@ -160,6 +161,12 @@ inline CDrosophila MutantFly(bool female, std::initializer_list<std::pair<int, i
     return fly;
 }
 
+// Loads the meshes and skins of the 3D fly that the build put into the program folder.
+inline void LoadFlyParts() {
+    CRsrcMgr::Instance().LoadAll(GENOTRIX_PROGRAM_DIR "/Data/Models",
+                                 GENOTRIX_PROGRAM_DIR "/Data/Skins");
+}
+
 // Runs `answer` on the next modal dialog of type Dialog as soon as it is showing.
 template <class Dialog> void WhenModal(std::function<void(Dialog*)> answer) {
     auto* poll = new QTimer;
@@ -178,6 +185,25 @@ template <class Dialog> void WhenModal(std::function<void(Dialog*)> answer) {
             qWarning("No dialog of the expected type came up.");
     });
     poll->start(5);
+}
+
+// Presses `button` on `from` at `at`, drags past the drag distance to `to` at `where` and
+// releases there, as a user does; whatever the drop does has run when this returns.
+inline void DragAndDrop(QWidget* from, QPoint at, QWidget* to, QPoint where,
+                        Qt::MouseButton button = Qt::LeftButton) {
+    // The drag runs its own event loop from the first move past the distance to the release.
+    constexpr int step = 20;
+    QTimer::singleShot(step, to, [to, where, button] {
+        QTest::mouseMove(to, where - QPoint(2, 0));
+        QTimer::singleShot(step, to, [to, where, button] {
+            QTest::mouseMove(to, where);
+            QTimer::singleShot(step, to,
+                               [to, where, button] { QTest::mouseRelease(to, button, {}, where); });
+        });
+    });
+    QTest::mousePress(from, button, {}, at);
+    QTest::mouseMove(from, at + QPoint(QApplication::startDragDistance() + 2, 0));
+    QTest::qWait(4 * step);
 }
 
 } // namespace labtest
@@ -232,6 +258,14 @@ inline void AnswerNewGeneration(int count, GenerationKind kind, const QString& n
         dialog->TypeChoice->button(kind)->click();
         dialog->OKBtn->click();
     });
+}
+
+// The first fly of that sex in an icon generation, none when there is none.
+inline DrosophilaIcon* FirstOfSex(const TGeneration& generation, bool female) {
+    for (const auto& fly : generation.Flies)
+        if (IsFemale(*fly->Fly) == female)
+            return fly.get();
+    return nullptr;
 }
 
 // A main window with a wild-type male and a white-eyed female in the sandbox's Flies.
