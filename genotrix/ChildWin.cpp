@@ -2,12 +2,14 @@
 
 #include "GenInfo.h"
 #include "Image.h"
+#include "Launch.h"
 #include "NewGen.h"
 #include "Pictures.h"
 #include "ProgramFolder.h"
 #include "StatusForm.h"
 #include "fly/Error.h"
 #include "phenotype/MicroscopeView.h"
+#include "tools/PassCheckForm.h"
 #include "tools/Settings.h"
 #include "ui/Dialogs.h"
 
@@ -136,9 +138,9 @@ TExperimentForm::TExperimentForm(QWidget* parent)
         addFlyCommand("Move fly to microscope", "Examine this fly in the microscope");
     Saveflytofile1 = addFlyCommand("Save fly to file...", "Save this fly to file");
     Setflylabel1 = addFlyCommand("Set fly label...", "Change the label of this fly");
-    // The chromosome editor and the microscope take their flies in later versions.
-    Editfly1->setEnabled(false);
+    // The microscope takes its flies in a later version.
     Moveflytomicroscope1->setEnabled(false);
+    connect(Editfly1, &QAction::triggered, this, &TExperimentForm::Editfly1Click);
     connect(Makeparent1, &QAction::triggered, this, &TExperimentForm::Makeparent1Click);
     connect(Saveflytofile1, &QAction::triggered, this, &TExperimentForm::Saveflytofile1Click);
     connect(Setflylabel1, &QAction::triggered, this, &TExperimentForm::Setflylabel1Click);
@@ -411,6 +413,11 @@ void TExperimentForm::Makeparent1Click() {
     } catch (const CGeneralError& error) {
         ShowError(this, error.message);
     }
+}
+
+void TExperimentForm::Editfly1Click() {
+    if (CurrentFly && CheckPassword(settings().ProtectEditor, this))
+        EditFlyInEditor(this, *CurrentFly->Fly);
 }
 
 void TExperimentForm::Saveflytofile1Click() {
