@@ -2,12 +2,14 @@
 
 #include "GenInfo.h"
 #include "Image.h"
+#include "Launch.h"
 #include "NewGen.h"
 #include "Pictures.h"
 #include "ProgramFolder.h"
 #include "StatusForm.h"
 #include "fly/Error.h"
 #include "phenotype/MicroscopeView.h"
+#include "tools/PassCheckForm.h"
 #include "tools/Settings.h"
 #include "ui/Dialogs.h"
 
@@ -155,8 +157,7 @@ TExperimentForm::TExperimentForm(QWidget* parent)
         addFlyCommand("Move fly to microscope", "Examine this fly in the microscope");
     Saveflytofile1 = addFlyCommand("Save fly to file...", "Save this fly to file");
     Setflylabel1 = addFlyCommand("Set fly label...", "Change the label of this fly");
-    // The chromosome editor takes its flies in a later version.
-    Editfly1->setEnabled(false);
+    connect(Editfly1, &QAction::triggered, this, &TExperimentForm::Editfly1Click);
     connect(Makeparent1, &QAction::triggered, this, &TExperimentForm::Makeparent1Click);
     connect(Moveflytomicroscope1, &QAction::triggered, this,
             &TExperimentForm::Moveflytomicroscope1Click);
@@ -482,6 +483,11 @@ void TExperimentForm::Makeparent1Click() {
     } catch (const CGeneralError& error) {
         ShowError(this, error.message);
     }
+}
+
+void TExperimentForm::Editfly1Click() {
+    if (CurrentFly && CheckPassword(settings().ProtectEditor, this))
+        EditFlyInEditor(this, *CurrentFly->Fly);
 }
 
 void TExperimentForm::Saveflytofile1Click() {

@@ -101,6 +101,8 @@ public:
     void DrosIconMouseDown(DrosophilaIcon* icon, QMouseEvent* event);
     void Makeparent1Click();
     void Moveflytomicroscope1Click();
+    // Hands the fly over to the chromosome editor, behind the teacher password.
+    void Editfly1Click();
     void Saveflytofile1Click();
     void Setflylabel1Click();
     void EmptyBtnClick();

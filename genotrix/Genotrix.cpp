@@ -8,7 +8,6 @@
 #include "main.h"
 #include "phenotype/Resource.h"
 #include "tools/PassCheckForm.h"
-#include "tools/Settings.h"
 #include "ui/Dialogs.h"
 
 #include <memory>
@@ -31,8 +30,8 @@ int main(int argc, char** argv) {
     InstallPasswordPrompt();
 
     try {
+        // Creates the long-lived windows after itself; the settings window reads the settings.
         TMainForm mainForm;
-        settings().LoadSettings();
         mainForm.showMaximized();
         return QApplication::exec();
     } catch (const CGeneralError& error) {

@@ -1,18 +1,33 @@
 #include "main.h"
 
+#include "BarChart.h"
 #include "ChildWin.h"
 #include "Jar.h"
+#include "Launch.h"
 #include "NewExp.h"
 #include "Pictures.h"
+#include "ProgramFolder.h"
 #include "genetics/Random.h"
+#include "phenotype/MicroscopeView.h"
+#include "tools/Chisquare.h"
+#include "tools/ChrMapForm.h"
+#include "tools/PassCheckForm.h"
 #include "tools/Settings.h"
+#include "tools/SettingsForm.h"
+#include "tools/StartupTips.h"
+#include "tools/Welcome.h"
+#include "tools/about.h"
 #include "ui/Dialogs.h"
 
+#include <QCheckBox>
 #include <QCloseEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QPainter>
+#include <QPointer>
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
@@ -38,6 +53,19 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent) {
     CreateMenus();
     CreateToolBar();
     SetExperimentCommandsEnabled(false);
+    CreateLongLivedWindows();
+}
+
+void TMainForm::CreateLongLivedWindows() {
+    AboutBox = new TAboutBox(this);
+    // Reads the settings.
+    SettingsForm = new TSettingsForm(this);
+    connect(SettingsForm, &TSettingsForm::SettingsTakenOver, this, [this] {
+        if (TExperimentForm* experiment = ActiveExperiment())
+            experiment->GLPanel->update();
+    });
+    WelcomeForm = new TWelcomeForm(this);
+    ChrMap = new TChrMap(this);
 }
 
 QAction* TMainForm::AddCommand(const QString& category, const QString& caption, const QString& hint,
@@ -58,8 +86,18 @@ void TMainForm::CreateCommands() {
     FileClose1 = AddCommand("File", "&Close", "Close|Close current experiment");
     FilePreview = AddCommand("File", "Preview report...", "Show preview of the experiment");
     FilePrint = AddCommand("File", "Print report...", "File|Print report", QKeySequence("Ctrl+P"));
+    FileExportPdf = AddCommand("File", "Export report as PDF...",
+                               "Export report|Save the report of the experiment as a PDF file");
     FileExit1 = AddCommand("File", "E&xit", "Exit|Exit application");
     connect(FileNew1, &QAction::triggered, this, &TMainForm::FileNew1Execute);
+    // The reports always describe the experiment active at that moment.
+    const ReportProvider report = [this] { return ActiveReport(); };
+    connect(FilePreview, &QAction::triggered, this,
+            [this, report] { FilePreviewExecute(this, report); });
+    connect(FilePrint, &QAction::triggered, this,
+            [this, report] { FilePrintExecute(this, report); });
+    connect(FileExportPdf, &QAction::triggered, this,
+            [this, report] { FileExportPdfExecute(this, report); });
     connect(FileClose1, &QAction::triggered, MdiArea, &QMdiArea::closeActiveSubWindow);
     connect(FileExit1, &QAction::triggered, this, &QWidget::close);
 
@@ -109,6 +147,10 @@ void TMainForm::CreateCommands() {
     ToolsSettings = AddCommand("Tools", "Settings...", "Edit program settings");
     ToolsSettings->setIcon(pictures::ToolIcon(Tool::Settings));
     ChromosomeEditor1 = AddCommand("Tools", "Chromosome Editor...", "Start the Chromosome Editor");
+    connect(ToolsChrMap, &QAction::triggered, this, &TMainForm::ToolsChrMapExecute);
+    connect(ToolsChiSquare, &QAction::triggered, this, [this] { ShowChiSquareCalculator(this); });
+    connect(ToolsSettings, &QAction::triggered, this, &TMainForm::ToolsSettingsExecute);
+    connect(ChromosomeEditor1, &QAction::triggered, this, &TMainForm::ChromosomeEditor1Click);
 
     HelpContents = AddCommand("Help", "Help contents", "View help contents", QKeySequence("F1"));
     HelpContents->setIcon(pictures::ToolIcon(Tool::HelpContents));
@@ -128,13 +170,14 @@ void TMainForm::CreateCommands() {
     FileClose1->setText("&Close experiment");
     ShowWelcome->setIconText("Welcome page");
     ShowWelcome->setText("Welcome page...");
-
-    // The windows of these commands come with their own parts of the program, which connect
-    // and enable them.
-    for (QAction* later : {FilePreview, FilePrint, ToolsChrMap, ToolsChiSquare, ToolsSettings,
-                           ChromosomeEditor1, HelpContents, HelpTutorial, HelpTutorial2,
-                           HelpWebpage, TipOfTheDay, ShowWelcome, HelpAbout1})
-        later->setEnabled(false);
+    connect(HelpContents, &QAction::triggered, this, [] { HelpContentsExecute(ProgramFolder()); });
+    connect(HelpTutorial, &QAction::triggered, this, [] { HelpTutorialExecute(ProgramFolder()); });
+    connect(HelpTutorial2, &QAction::triggered, this,
+            [] { HelpTutorial2Execute(ProgramFolder()); });
+    connect(HelpWebpage, &QAction::triggered, this, [] { HelpWebpageExecute(ProgramFolder()); });
+    connect(TipOfTheDay, &QAction::triggered, this, &TMainForm::TipOfTheDayExecute);
+    connect(ShowWelcome, &QAction::triggered, this, [this] { WelcomeForm->exec(); });
+    connect(HelpAbout1, &QAction::triggered, this, [this] { AboutBox->exec(); });
 }
 
 void TMainForm::CreateMenus() {
@@ -145,6 +188,7 @@ void TMainForm::CreateMenus() {
     FileMenu->addSeparator();
     FileMenu->addAction(FilePreview);
     FileMenu->addAction(FilePrint);
+    FileMenu->addAction(FileExportPdf);
     FileMenu->addSeparator();
     FileMenu->addAction(FileExit1);
 
@@ -244,6 +288,73 @@ void TMainForm::AddJarExecute() {
         dialogs().Input(this, "Add jar", "Enter jar label:", "New jar");
     if (name)
         experiment->AddCountingJar(ShortenJarName(*name));
+}
+
+std::optional<ReportData> TMainForm::ActiveReport() const {
+    const TExperimentForm* experiment = ActiveExperiment();
+    if (!experiment)
+        return std::nullopt;
+    ReportData report;
+    report.name = experiment->windowTitle();
+    for (const std::unique_ptr<TGeneration>& generation : experiment->Generations) {
+        ReportGeneration shown;
+        shown.name = generation->Name;
+        shown.motherLabel = generation->MotherLabel();
+        shown.fatherLabel = generation->FatherLabel();
+        shown.individuals = generation->Individuals;
+        switch (generation->Kind) {
+        case Icons:
+            shown.kind = ReportKind::Icons;
+            break;
+        case Table:
+            shown.kind = ReportKind::Table;
+            shown.tableColumns = generation->TableColumns();
+            break;
+        case Chart:
+            shown.kind = ReportKind::Chart;
+            shown.chartSize = generation->BarChart->size();
+            shown.drawChart = [chart = QPointer<TBarChart>(generation->BarChart)](
+                                  QPainter& painter, const QRect& target) {
+                if (chart)
+                    chart->render(&painter, target);
+            };
+            break;
+        }
+        report.generations.push_back(std::move(shown));
+    }
+    for (const Jar& jar : experiment->Jars)
+        report.jars.push_back({jar.NameText->text(), jar.Count});
+    return report;
+}
+
+void TMainForm::ChromosomeEditor1Click() {
+    if (CheckPassword(settings().ProtectEditor, this))
+        StartEditor(this);
+}
+
+void TMainForm::ToolsChrMapExecute() {
+    if (!CheckPassword(settings().ProtectChromosomeMap, this))
+        return;
+    ChrMap->show();
+    ChrMap->raise();
+    ChrMap->activateWindow();
+}
+
+void TMainForm::ToolsSettingsExecute() {
+    SettingsForm->show();
+    SettingsForm->raise();
+    SettingsForm->activateWindow();
+}
+
+void TMainForm::TipOfTheDayExecute() {
+    ShowTipOfTheDay(
+        this, settings().ShowTipsAtStartup,
+        [this](bool on) {
+            settings().ShowTipsAtStartup = on;
+            SettingsForm->CheckBox4->setChecked(on);
+            settings().SaveSettings();
+        },
+        ProgramFolder());
 }
 
 void TMainForm::FillWindowMenu() {

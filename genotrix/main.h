@@ -3,13 +3,20 @@
 // The main window of the laboratory: a multiple-document frame whose child windows are
 // experiments, with the menu bar, tool bar and status bar driven by its commands.
 
+#include "tools/Preview.h"
+
 #include <QList>
 #include <QMainWindow>
+#include <optional>
 
 class QMdiArea;
 class QMdiSubWindow;
 class QToolBar;
+class TAboutBox;
+class TChrMap;
 class TExperimentForm;
+class TSettingsForm;
+class TWelcomeForm;
 
 class TMainForm : public QMainWindow {
     Q_OBJECT
@@ -28,6 +35,7 @@ public:
     QAction* FileClose1;
     QAction* FilePreview;
     QAction* FilePrint;
+    QAction* FileExportPdf;
     QAction* FileExit1;
     QAction* WindowCascade1;
     QAction* WindowTileHorizontal1;
@@ -50,12 +58,26 @@ public:
     QAction* HelpAbout1;
     QAction* ChromosomeEditor1;
 
+    // The windows that live as long as the main window, created after it in this order; they
+    // are hidden rather than closed.
+    TAboutBox* AboutBox;
+    TSettingsForm* SettingsForm;
+    TWelcomeForm* WelcomeForm;
+    TChrMap* ChrMap;
+
     // The experiment the experiment commands act on, or none.
     TExperimentForm* ActiveExperiment() const;
     QList<TExperimentForm*> Experiments() const;
 
+    // The report of the active experiment, or nothing without one.
+    std::optional<ReportData> ActiveReport() const;
+
     void FileNew1Execute();
     void AddJarExecute();
+    void ChromosomeEditor1Click();
+    void ToolsChrMapExecute();
+    void ToolsSettingsExecute();
+    void TipOfTheDayExecute();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -67,6 +89,7 @@ private:
     void CreateCommands();
     void CreateMenus();
     void CreateToolBar();
+    void CreateLongLivedWindows();
     void SetExperimentCommandsEnabled(bool enabled);
     void ExperimentClosing();
     void FillWindowMenu();

@@ -87,9 +87,7 @@ void TPassCheck::Button1Click() {
     reject();
 }
 
-bool CheckPassword(bool protectionFlag, QWidget* parent) {
-    if (!protectionFlag || !settings().PasswordEnabled)
-        return true;
+bool AskTeacherPassword(QWidget* parent) {
     const std::optional<QString> answer =
         dialogs().Password(parent, settings().TeacherPassword == DefaultPassword);
     if (!answer)
@@ -99,6 +97,10 @@ bool CheckPassword(bool protectionFlag, QWidget* parent) {
         return false;
     }
     return true;
+}
+
+bool CheckPassword(bool protectionFlag, QWidget* parent) {
+    return !protectionFlag || !settings().PasswordEnabled || AskTeacherPassword(parent);
 }
 
 void InstallPasswordPrompt() {

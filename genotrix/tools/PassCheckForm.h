@@ -29,6 +29,10 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 };
 
+// Asks for the teacher password, whatever the protection settings say. True when it was given;
+// a wrong one is reported.
+bool AskTeacherPassword(QWidget* parent = nullptr);
+
 // May a protected action go on? True when its protection flag or the password as a whole is
 // off, otherwise only when the teacher password is given at the prompt.
 bool CheckPassword(bool protectionFlag, QWidget* parent = nullptr);

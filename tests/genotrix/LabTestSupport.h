@@ -28,7 +28,8 @@
 namespace labtest {
 
 // Records every box shown and answers from scripts; an unscripted question is answered No,
-// an unscripted input box, password prompt or file dialog is cancelled. A null QString scripts
+// an unscripted input box, password prompt, file or colour dialog is cancelled, and so is every
+// print dialog. A null QString scripts
 // a cancelled input box or prompt.
 class FakeDialogs : public Dialogs {
 public:
@@ -46,6 +47,9 @@ public:
     std::deque<QString> saveFiles;
     std::deque<QString> passwords;
     std::vector<bool> passwordNotes;
+    std::deque<QColor> colours; // an invalid colour scripts a cancelled chooser
+    std::vector<QColor> colourInitials;
+    int printDialogs = 0;
 
     QMessageBox::StandardButton Message(QWidget*, QMessageBox::Icon, const QString& caption,
                                         const QString& text,
@@ -71,6 +75,18 @@ public:
     }
     QString SaveFileName(QWidget*, const QString&, const QString&, const QString&) override {
         return Take(saveFiles, QString());
+    }
+    std::optional<QColor> Colour(QWidget*, const QColor& initial) override {
+        colourInitials.push_back(initial);
+        const QColor chosen = Take(colours, QColor());
+        if (!chosen.isValid())
+            return std::nullopt;
+        return chosen;
+    }
+    // The print dialog is always cancelled.
+    bool Print(QWidget*, QPrinter*) override {
+        ++printDialogs;
+        return false;
     }
     std::optional<QString> Password(QWidget*, bool showDefaultNote) override {
         passwordNotes.push_back(showDefaultNote);
@@ -212,6 +228,7 @@ inline void DragAndDrop(QWidget* from, QPoint at, QWidget* to, QPoint where,
 #include "NewExp.h"
 #include "NewGen.h"
 #include "main.h"
+#include "tools/Welcome.h"
 
 #include <QButtonGroup>
 #include <QLabel>
@@ -268,11 +285,18 @@ inline DrosophilaIcon* FirstOfSex(const TGeneration& generation, bool female) {
     return nullptr;
 }
 
-// A main window with a wild-type male and a white-eyed female in the sandbox's Flies.
+// A main window, past the welcome window of its first run, with a wild-type male and a
+// white-eyed female in the sandbox's Flies.
 struct Lab {
     Lab() {
         main.resize(1200, 900);
+        bool welcomed = false;
+        WhenModal<TWelcomeForm>([&welcomed](TWelcomeForm* welcome) {
+            welcome->Button1->click();
+            welcomed = true;
+        });
         main.show();
+        QTRY_VERIFY(welcomed);
         male = sandbox.SaveFly("wild male.fly", WildFly(false));
         female = sandbox.SaveFly("white female.fly", MutantFly(true, {{ChrX, Locus_w}}));
     }

@@ -6,6 +6,7 @@
 #include "Image.h"
 #include "LabTestSupport.h"
 #include "fly/Error.h"
+#include "tools/StartupTips.h"
 
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -64,8 +65,10 @@ void MainWindowTest::everyCommandHasItsCaptionShortcutHintAndState() {
         {m.FileNew1, "File", "&New experiment", "Ctrl+N", "New", "Create a new experiment", true},
         {m.FileClose1, "File", "&Close experiment", "", "Close", "Close current experiment", true},
         {m.FilePreview, "File", "Preview report...", "", "Show preview of the experiment",
-         "Show preview of the experiment", false},
-        {m.FilePrint, "File", "Print report...", "Ctrl+P", "File", "Print report", false},
+         "Show preview of the experiment", true},
+        {m.FilePrint, "File", "Print report...", "Ctrl+P", "File", "Print report", true},
+        {m.FileExportPdf, "File", "Export report as PDF...", "", "Export report",
+         "Save the report of the experiment as a PDF file", true},
         {m.FileExit1, "File", "E&xit", "", "Exit", "Exit application", true},
         {m.WindowCascade1, "Window", "&Cascade", "", "Cascade", "Cascade", true},
         {m.WindowTileHorizontal1, "Window", "Tile &Horizontally", "", "Tile Horizontally",
@@ -85,24 +88,25 @@ void MainWindowTest::everyCommandHasItsCaptionShortcutHintAndState() {
          "Add a new counting jar", false},
         {m.ToolsChrMap, "Tools", "Chromosome map...", "",
          "Show a chromosome map with phenotype descriptions",
-         "Show a chromosome map with phenotype descriptions", false},
+         "Show a chromosome map with phenotype descriptions", true},
         {m.ToolsChiSquare, "Tools", "Chi-square...", "", "Chi-square calculator",
-         "Chi-square calculator", false},
+         "Chi-square calculator", true},
         {m.ToolsSettings, "Tools", "Settings...", "", "Edit program settings",
-         "Edit program settings", false},
+         "Edit program settings", true},
         {m.ChromosomeEditor1, "Tools", "Chromosome Editor...", "", "Start the Chromosome Editor",
-         "Start the Chromosome Editor", false},
+         "Start the Chromosome Editor", true},
         {m.HelpContents, "Help", "Help contents", "F1", "View help contents", "View help contents",
-         false},
+         true},
         {m.HelpTutorial, "Help", "Tutorial 1", "", "Tutorial 1: Creating a simple experiment",
-         "Tutorial 1: Creating a simple experiment", false},
+         "Tutorial 1: Creating a simple experiment", true},
         {m.HelpTutorial2, "Help", "Tutorial 2", "",
          "Tutorial 2: Creating a more advanced experiment",
-         "Tutorial 2: Creating a more advanced experiment", false},
+         "Tutorial 2: Creating a more advanced experiment", true},
         {m.HelpWebpage, "Help", "Genotrix website", "", "Visit Genotrix online",
-         "Visit Genotrix online", false},
+         "Visit Genotrix online", true},
         {m.TipOfTheDay, "Help", "Tip of the day...", "", "Show startup tips", "Show startup tips",
-         false},
+         true},
+        {m.HelpAbout1, "Help", "&About...", "", "About Genotrix", "About Genotrix", true},
     };
     for (const Command& command : commands) {
         const QByteArray name = command.menuCaption;
@@ -124,7 +128,7 @@ void MainWindowTest::theMenusListTheCommandsInOrder() {
              (QStringList{"&File", "&Window", "Experiment", "Tools", "&Help"}));
     QCOMPARE(Captions(lab.main.FileMenu->actions()),
              (QStringList{"&New experiment", "&Close experiment", "|", "Preview report...",
-                          "Print report...", "|", "E&xit"}));
+                          "Print report...", "Export report as PDF...", "|", "E&xit"}));
     QCOMPARE(Captions(lab.main.WindowMenu->actions()),
              (QStringList{"&Cascade", "Tile &Horizontally", "Tile &Vertically", "&Minimize All",
                           "&Arrange All"}));
@@ -349,34 +353,46 @@ void MainWindowTest::tilingSharesTheArea() {
 
 void MainWindowTest::theFirstPaintShowsTheWelcomeOrTheTip_data() {
     QTest::addColumn<QByteArray>("settingsFile"); // empty: none
-    QTest::addColumn<int>("welcomes");
-    QTest::addColumn<int>("tips");
-    QTest::newRow("first run") << QByteArray() << 1 << 0;
-    QTest::newRow("tips on") << QByteArray("0 1 0 0 1 0 1 1 0 0 0 0.04 10") << 0 << 1;
-    QTest::newRow("tips off") << QByteArray("0 1 0 0 0 0 1 1 0 0 0 0.04 10") << 0 << 0;
+    QTest::addColumn<bool>("welcome");
+    QTest::addColumn<bool>("tip");
+    QTest::newRow("first run") << QByteArray() << true << false;
+    QTest::newRow("tips on") << QByteArray("0 1 0 0 1 0 1 1 0 0 0 0.04 10") << false << true;
+    QTest::newRow("tips off") << QByteArray("0 1 0 0 0 0 1 1 0 0 0 0.04 10") << false << false;
 }
 
 void MainWindowTest::theFirstPaintShowsTheWelcomeOrTheTip() {
     QFETCH(QByteArray, settingsFile);
-    QFETCH(int, welcomes);
-    QFETCH(int, tips);
+    QFETCH(bool, welcome);
+    QFETCH(bool, tip);
     Sandbox sandbox;
-    if (!settingsFile.isEmpty()) {
+    if (!settingsFile.isEmpty())
         sandbox.WriteFile("../settings", settingsFile);
-        settings().LoadSettings();
-    }
+    QDir(sandbox.Path("")).mkpath("Data/Tips");
+    sandbox.WriteFile("../Data/Tips/startuptips.txt", "A tip.\n[NEXTTIP]\n");
     TMainForm main;
-    main.ShowWelcome->setEnabled(true);
-    main.TipOfTheDay->setEnabled(true);
-    QSignalSpy welcome(main.ShowWelcome, &QAction::triggered);
-    QSignalSpy tip(main.TipOfTheDay, &QAction::triggered);
+    QStringList shown;
+    const auto record = [&shown](QDialog* dialog) {
+        shown << dialog->windowTitle();
+        dialog->reject();
+    };
+    if (welcome)
+        WhenModal<TWelcomeForm>(record);
+    if (tip)
+        WhenModal<TTipForm>(record);
     main.show();
     QVERIFY(QTest::qWaitForWindowExposed(&main));
-    QTest::qWait(50);
     main.repaint();
-    QTest::qWait(50);
-    QCOMPARE(welcome.count(), welcomes);
-    QCOMPARE(tip.count(), tips);
+    QTest::qWait(100);
+    QStringList expected;
+    if (welcome)
+        expected << "Welcome";
+    if (tip)
+        expected << "Tip of the day";
+    QCOMPARE(shown, expected);
+    // Only the first paint.
+    main.repaint();
+    QTest::qWait(100);
+    QCOMPARE(shown, expected);
 }
 
 void MainWindowTest::closingSavesTheSettings() {
