@@ -1,6 +1,7 @@
 // Breeding speed: a 50000-offspring table generation against the bare cost of its random
 // draws. Prints breed_50000_ms, draw_floor_ms and their ratio (medians of several runs).
 
+#include "BenchFlies.h"
 #include "fly/Drosophila.h"
 #include "genetics/Random.h"
 #include "phenotype/Drosphen.h"
@@ -26,17 +27,6 @@ double Milliseconds(Clock::duration d) {
 double Median(std::vector<double> values) {
     std::sort(values.begin(), values.end());
     return values[values.size() / 2];
-}
-
-// A female heterozygous at every locus: mutant alleles on homolog 0, wild type on homolog 1.
-CDrosophila HeterozygousMother() {
-    CDrosophila fly;
-    SetWildType(fly, 1);
-    for (int pair = 0; pair < PairCount; ++pair)
-        for (int slot = 0; slot < LociPerChromosome; ++slot)
-            if (GetMapPosition(pair, slot) >= 0)
-                fly.GetPair(pair)->GetChr(0)->alleles[slot] = LocusSymbols[pair][slot];
-    return fly;
 }
 
 } // namespace

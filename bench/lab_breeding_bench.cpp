@@ -6,6 +6,7 @@
 // last gui_over_core, the ratio of the processor times: on a machine shared with other work the
 // wall clock mostly measures the others, the processor time what breeding itself costs.
 
+#include "BenchFlies.h"
 #include "ChildWin.h"
 #include "ProgramFolder.h"
 #include "fly/Drosophila.h"
@@ -51,17 +52,6 @@ struct Times {
                 .count());
     }
 };
-
-// A female heterozygous at every locus: mutant alleles on homolog 0, wild type on homolog 1.
-CDrosophila HeterozygousMother() {
-    CDrosophila fly;
-    SetWildType(fly, 1);
-    for (int pair = 0; pair < PairCount; ++pair)
-        for (int slot = 0; slot < LociPerChromosome; ++slot)
-            if (GetMapPosition(pair, slot) >= 0)
-                fly.GetPair(pair)->GetChr(0)->alleles[slot] = LocusSymbols[pair][slot];
-    return fly;
-}
 
 // The core's own breeding of a table generation: fertilize, name the phenotype, count it.
 std::size_t CoreBreeding(const CDrosophila& mother, const CDrosophila& father) {
